@@ -1,0 +1,135 @@
+#include "shell/kit/kit.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVariant>
+
+#include <cmath>
+
+#include "shell/kit/widgets.h"
+
+namespace kit {
+namespace {
+constexpr const char* kTwipProperty = "twipRect";
+
+template <typename W>
+W* named(W* w, const char* name, TwipRect r, const QString& accessibleName) {
+    w->setObjectName(QString::fromLatin1(name));
+    if (!accessibleName.isEmpty()) w->setAccessibleName(accessibleName);
+    place(w, r);
+    return w;
+}
+}  // namespace
+
+int px(int twips) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
+}
+
+void place(QWidget* w, TwipRect r) {
+    w->setProperty(kTwipProperty, QRect(r.left, r.top, r.width, r.height));
+    w->setGeometry(px(r.left), px(r.top), px(r.width), px(r.height));
+}
+
+TwipRect twipRect(const QWidget* w) {
+    const QRect r = w->property(kTwipProperty).toRect();
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
+void setTwipLeft(QWidget* w, int left) {
+    TwipRect r = twipRect(w);
+    r.left = left;
+    place(w, r);
+}
+
+void setTwipTop(QWidget* w, int top) {
+    TwipRect r = twipRect(w);
+    r.top = top;
+    place(w, r);
+}
+
+void setTwipWidth(QWidget* w, int width) {
+    TwipRect r = twipRect(w);
+    r.width = width;
+    place(w, r);
+}
+
+QGroupBox* frame(QWidget* parent, const char* name, TwipRect r, const QString& caption) {
+    return named(new QGroupBox(caption, parent), name, r, caption.trimmed());
+}
+
+QLabel* label(QWidget* parent, const char* name, TwipRect r, const QString& caption,
+              const QString& accessibleName) {
+    auto* l = named(new QLabel(caption, parent), name, r, accessibleName);
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+QLineEdit* textBox(QWidget* parent, const char* name, TwipRect r, const QString& text,
+                   const QString& accessibleName, int maxLength) {
+    auto* e = named(new QLineEdit(parent), name, r, accessibleName);
+    if (maxLength > 0) e->setMaxLength(maxLength);
+    e->setText(text);
+    return e;
+}
+
+QPushButton* button(QWidget* parent, const char* name, TwipRect r, const QString& caption,
+                    const QString& accessibleName) {
+    auto* b = named(new QPushButton(caption, parent), name, r, accessibleName);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QComboBox* list(QWidget* parent, const char* name, TwipRect r, const QString& accessibleName,
+                bool editable) {
+    auto* c = named(new QComboBox(parent), name, r, accessibleName);
+    c->setEditable(editable);
+    if (editable) c->setInsertPolicy(QComboBox::NoInsert);
+    return c;
+}
+
+OptionButton* option(QWidget* parent, const char* name, TwipRect r, const QString& caption,
+                     const QString& accessibleName) {
+    auto* o = named(new OptionButton(parent), name, r, accessibleName);
+    o->setText(caption);
+    return o;
+}
+
+SpinButton* spin(QWidget* parent, const char* name, TwipRect r, const QString& accessibleName) {
+    return named(new SpinButton(parent), name, r, accessibleName);
+}
+
+void selectAll(QLineEdit* box) {
+    const int n = static_cast<int>(box->text().size());
+    box->setSelection(n, -n);  // selection runs back to 0, leaving the caret at the start
+    box->setFocus(Qt::OtherFocusReason);
+}
+
+void focus(QWidget* w) { w->setFocus(Qt::OtherFocusReason); }
+
+void focusBeforeLast(QLineEdit* box) {
+    const int n = static_cast<int>(box->text().size());
+    box->setFocus(Qt::OtherFocusReason);
+    box->deselect();
+    box->setCursorPosition(n > 0 ? n - 1 : 0);
+}
+
+QColor colourFromBgr(double number) {
+    const auto v = static_cast<unsigned long>(number < 0 ? 0 : (number > 0xFFFFFF ? 0xFFFFFF : number));
+    return QColor(static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF),
+                  static_cast<int>((v >> 16) & 0xFF));
+}
+
+std::string utf8(const QString& s) { return s.toStdString(); }
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+std::string textOf(const QLabel* l) { return utf8(l->text()); }
+std::string textOf(const QLineEdit* e) { return utf8(e->text()); }
+
+}  // namespace kit

@@ -1,0 +1,17 @@
+#include "shell/kit/messages.h"
+
+#include <QMessageBox>
+
+#include "shell/kit/kit.h"
+
+namespace kit {
+
+void BoxMessages::show(const std::string& text, const std::string& title) {
+    QString shown = qs(text);
+    shown.replace(QChar(u'\r'), QChar(u'\n'));  // a carriage return is a line break on screen
+    QMessageBox box(QMessageBox::NoIcon, qs(title), shown, QMessageBox::Ok, parent_);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+}  // namespace kit

@@ -1,0 +1,95 @@
+#include "shell/kit/widgets.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace kit {
+
+OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent) {
+    // clicked covers the mouse, the space bar and arrow keys within a group.
+    connect(this, &QAbstractButton::clicked, this, [this](bool checked) {
+        if (checked) emit selected();
+    });
+}
+
+void OptionButton::select() {
+    setChecked(true);
+    emit selected();
+}
+
+SpinButton::SpinButton(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    up_ = new QToolButton(this);
+    down_ = new QToolButton(this);
+    up_->setArrowType(Qt::UpArrow);
+    down_->setArrowType(Qt::DownArrow);
+    up_->setAutoRepeat(true);
+    down_->setAutoRepeat(true);
+    up_->setFocusPolicy(Qt::NoFocus);
+    down_->setFocusPolicy(Qt::NoFocus);
+    up_->setObjectName(QStringLiteral("up"));
+    down_->setObjectName(QStringLiteral("down"));
+    up_->setAccessibleName(QStringLiteral("Up"));
+    down_->setAccessibleName(QStringLiteral("Down"));
+    connect(up_, &QToolButton::clicked, this, &SpinButton::stepUp);
+    connect(down_, &QToolButton::clicked, this, &SpinButton::stepDown);
+}
+
+void SpinButton::setRange(int minimum, int maximum) {
+    min_ = minimum;
+    max_ = maximum;
+    if (value_ < min_ || value_ > max_) setValue(value_);
+}
+
+void SpinButton::setValue(int v) {
+    if (v < min_) v = min_;
+    if (v > max_) v = max_;
+    if (v == value_) return;
+    value_ = v;
+    if (buddy_ != nullptr) buddy_->setText(QString::number(value_));
+    emit changed(value_);
+}
+
+void SpinButton::setBuddy(QLineEdit* box) {
+    buddy_ = box;
+    if (buddy_ != nullptr) buddy_->setText(QString::number(value_));
+}
+
+void SpinButton::stepUp() { step(1); }
+void SpinButton::stepDown() { step(-1); }
+
+void SpinButton::step(int delta) {
+    int next = value_ + delta;
+    if (next > max_) {
+        if (!wrap_) return;
+        next = min_;
+    } else if (next < min_) {
+        if (!wrap_) return;
+        next = max_;
+    }
+    setValue(next);
+}
+
+void SpinButton::keyPressEvent(QKeyEvent* e) {
+    switch (e->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Right:
+            stepUp();
+            return;
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+            stepDown();
+            return;
+        default:
+            QWidget::keyPressEvent(e);
+    }
+}
+
+void SpinButton::resizeEvent(QResizeEvent*) {
+    const int h = height() / 2;
+    up_->setGeometry(0, 0, width(), h);
+    down_->setGeometry(0, h, width(), height() - h);
+}
+
+}  // namespace kit

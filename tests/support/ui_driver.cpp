@@ -1,0 +1,71 @@
+#include "tests/support/ui_driver.h"
+
+#include <QTabWidget>
+#include <QTest>
+
+namespace uitest {
+
+Window::Window() : form_(std::make_unique<ohm::Form1>(messages)) {}
+
+Window::~Window() = default;
+
+std::string Window::caption(const char* labelName) const {
+    QLabel* l = label(labelName);
+    return l ? l->text().toStdString() : std::string("<missing>");
+}
+
+std::string Window::text(const char* boxName) const {
+    QLineEdit* e = box(boxName);
+    return e ? e->text().toStdString() : std::string("<missing>");
+}
+
+void Window::showTab(const char* caption) {
+    QTabWidget* tabs = form_->tabStrip();
+    for (int i = 0; i < tabs->count(); ++i) {
+        if (tabs->tabText(i) == QLatin1String(caption)) {
+            tabs->setCurrentIndex(i);
+            return;
+        }
+    }
+    ADD_FAILURE() << "no tab " << caption;
+}
+
+std::string Window::lastMessage() const {
+    return messages.shown.empty() ? std::string() : messages.shown.back().text;
+}
+
+void type(QLineEdit* box, const QString& text) {
+    ASSERT_NE(box, nullptr);
+    box->selectAll();
+    if (text.isEmpty()) {
+        QTest::keyClick(box, Qt::Key_Delete);
+        return;
+    }
+    QTest::keyClicks(box, text);
+}
+
+void pick(QComboBox* list, int index) {
+    ASSERT_NE(list, nullptr);
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+void click(QAbstractButton* button) {
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+::testing::AssertionResult selectedWithFocus(const Window& w, QLineEdit* box) {
+    if (box == nullptr) return ::testing::AssertionFailure() << "no box";
+    if (w.focused() != box)
+        return ::testing::AssertionFailure()
+               << "focus is on " << (w.focused() ? w.focused()->objectName().toStdString() : "nothing")
+               << ", not " << box->objectName().toStdString();
+    if (box->selectedText() != box->text() || box->cursorPosition() != 0)
+        return ::testing::AssertionFailure()
+               << box->objectName().toStdString() << " selection '" << box->selectedText().toStdString()
+               << "' caret " << box->cursorPosition();
+    return ::testing::AssertionSuccess();
+}
+
+}  // namespace uitest

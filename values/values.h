@@ -1,0 +1,62 @@
+// Reading typed numbers and writing values back as text.
+//
+// Every page goes through these routines, so a number reads and prints the
+// same everywhere. They are pure functions: no state, no locale, no failure.
+// The full stop is the only decimal separator, whatever the machine's
+// regional settings say.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace ohm {
+
+// The number at the start of a text; 0 when there is none. Blanks, tabs and
+// line feeds are skipped wherever they stand ('1 000' is 1000). "&H"/"&O"
+// prefixes read hexadecimal/octal whole numbers. A value beyond the double
+// range gives the largest finite double with its sign; never NaN or infinity.
+double LeadingNumber(std::string_view text);
+
+// The number in plain writing with a sign column: a blank or "-" first, no "0"
+// before the point below 1 (' .47'), exponent form below 0.0001 or when the
+// whole part needs more digits than the precision allows (' 1E-05').
+// The double form keeps 15 significant digits, the single form 7.
+// NaN prints as " 0" and infinities as the largest finite value of the type,
+// so no caller can ever put "nan" or "inf" on screen.
+std::string NumberText(double value);
+std::string NumberText(float value);
+
+// Only the minus signs, full stops and digits of a text, in their order.
+std::string NumberIn(std::string_view text);
+
+// The text without blanks (code 32); tabs and everything else stay.
+std::string NoSpaces(std::string_view text);
+
+// A resistance in ohms (as text) written with "K" or "M": "4.7K", "470", "0.47".
+std::string FormatRes(std::string_view text);
+
+// A voltage (as text) written with a lower-case "v": "4.7v", "-0.5v", "0v".
+std::string FormatVolt(std::string_view text);
+
+// A double stored into a single-precision variable. Values beyond the single
+// range become the largest single with their sign instead of undefined
+// behaviour; NaN stays NaN.
+float Single(double value);
+
+// Removes leading and trailing blanks.
+std::string Trim(std::string_view text);
+
+// The text without its first character when that is the sign-column blank.
+std::string DropSignBlank(std::string_view text);
+
+// Two-part messages: the fault, two carriage returns, the advice.
+std::string TwoPart(std::string_view fault, std::string_view advice);
+
+// The one prompt all four timing designers show for a capacitance of zero.
+std::string CapZeroPrompt();
+
+// A whole number as plain digits ("3", "-12"), as message texts write them.
+std::string WholeText(long long value);
+
+}  // namespace ohm
