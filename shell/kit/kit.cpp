@@ -1,6 +1,6 @@
 #include "shell/kit/kit.h"
 
-#include <QAccessible>
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -116,6 +116,12 @@ void focusBeforeLast(QLineEdit* box) {
     box->deselect();
     box->setCursorPosition(n > 0 ? n - 1 : 0);
 }
+
+void enterPresses(QLineEdit* box, QAbstractButton* button) {
+    QObject::connect(box, &QLineEdit::returnPressed, button, [button] { button->click(); });
+}
+
+void copyable(QLabel* l) { l->setTextInteractionFlags(Qt::TextSelectableByMouse); }
 
 QColor colourFromBgr(double number) {
     const auto v = static_cast<unsigned long>(number < 0 ? 0 : (number > 0xFFFFFF ? 0xFFFFFF : number));

@@ -67,6 +67,11 @@ void focus(QWidget* w);
 // Focus with the caret before the last character (at the start when empty).
 void focusBeforeLast(QLineEdit* box);
 
+// Enter in `box` presses `button` (the page's or group's calculate button).
+void enterPresses(QLineEdit* box, QAbstractButton* button);
+// A result label whose text can be selected with the mouse and copied.
+void copyable(QLabel* l);
+
 // Colours from "&HBBGGRR" colour numbers (blue in the high byte).
 QColor colourFromBgr(double number);
 
