@@ -1,5 +1,7 @@
 #include "shell/kit/messages.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 
 #include "shell/kit/kit.h"
@@ -12,6 +14,13 @@ void BoxMessages::show(const std::string& text, const std::string& title) {
     QMessageBox box(QMessageBox::NoIcon, qs(title), shown, QMessageBox::Ok, parent_);
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+void reportFault(Messages& messages, QLineEdit* box, const std::string& text,
+                 std::initializer_list<QLabel*> emptied) {
+    for (QLabel* l : emptied) l->clear();
+    if (box != nullptr) selectAll(box);
+    messages.show(text, kAppTitle);
 }
 
 }  // namespace kit

@@ -3,9 +3,12 @@
 // 13) as data; the box shows them as line breaks.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
+class QLabel;
+class QLineEdit;
 class QWidget;
 
 namespace kit {
@@ -37,5 +40,11 @@ public:
     }
     std::vector<Shown> shown;
 };
+
+// The usual reaction to faulty input: empty the result labels the fault
+// concerns, select the whole text of the box to correct and give it the
+// focus, then show the message under the application's title.
+void reportFault(Messages& messages, QLineEdit* box, const std::string& text,
+                 std::initializer_list<QLabel*> emptied = {});
 
 }  // namespace kit
