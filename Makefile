@@ -43,9 +43,10 @@ screenshots: build
 
 bench: deps
 	cmake --preset bench
-	cmake --build --preset bench -j $(JOBS)
+	cmake --build --preset bench -j $(JOBS) --target bench_values bench_startup bench_handlers
 	QT_QPA_PLATFORM=offscreen ./build/bench/bench_values
 	QT_QPA_PLATFORM=offscreen ./build/bench/bench_startup
+	QT_QPA_PLATFORM=offscreen ./build/bench/bench_handlers
 
 fuzz: deps
 	cmake --preset fuzz

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QFont>
+#include <QIcon>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -39,6 +40,7 @@ std::string Form1::FarewellText() {
 Form1::Form1(kit::Messages& messages, QWidget* parent) : QWidget(parent), messages_(messages) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Ohmbench"));
+    setWindowIcon(QIcon(QStringLiteral(":/assets/ohmbench.svg")));
     setFixedSize(kit::px(kClientWidth), kit::px(kClientHeight));
 
     auto* title = kit::label(this, "Label43", {120, 60, 6915, 255}, QStringLiteral("OHMBENCH"));

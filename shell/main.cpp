@@ -7,6 +7,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Ohmbench"));
+    app.setDesktopFileName(QStringLiteral("ohmbench"));
     ohm::applyAppearance(app);
     kit::BoxMessages messages;
     ohm::Form1 window(messages);

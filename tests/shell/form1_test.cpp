@@ -22,7 +22,8 @@ TEST(Form1, OpensOnTheResistorsPage) {
     EXPECT_EQ(w.form().vars().BandCount, 4);
     EXPECT_EQ(w.caption("Label43"), "OHMBENCH");
     EXPECT_EQ(w.caption("Label50"), "Ver: 1.1");
-    EXPECT_EQ(w.form().size(), QSize(478, 361));            // 7170 x 5415 twips
+    EXPECT_EQ(w.form().size(), QSize(478, 361));  // 7170 x 5415 twips
+    EXPECT_FALSE(w.form().windowIcon().pixmap(64, 64).isNull());  // the scalable icon renders
 }
 
 TEST(Form1, TabsFramesAndCaptions) {
@@ -83,7 +84,7 @@ TEST(Form1, FarewellLinesAreJoinedBySingleCarriageReturns) {
     EXPECT_EQ(lines[1], "");
     EXPECT_EQ(lines[2], "===  OHMBENCH  ===");
     EXPECT_EQ(lines[3], "");
-    EXPECT_EQ(lines[4].substr(0, 11), std::string(10, ' ') + "T");
+    EXPECT_EQ(lines[4], std::string(10, ' ') + "Ohmbench developers, December 2026");
     EXPECT_EQ(lines[5], std::string(24, ' ') + "Ver: 1.1");
     EXPECT_EQ(lines[6], "");
     EXPECT_EQ(lines[7], std::string(12, ' ') + "Visit www.example.org/ohmbench");

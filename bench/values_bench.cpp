@@ -1,0 +1,51 @@
+// Throughput of the shared value routines every page runs on each click.
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "values/values.h"
+
+namespace {
+
+const std::vector<std::string>& Inputs() {
+    static const std::vector<std::string> texts = {
+        "4.7uF", " 12.5 V", "1,000", "-3.3v", "1E3", " .47", "144927.536231884", "0.0047", "10000000",
+        "abc", "&HDFCDA8", "999999.5"};
+    return texts;
+}
+
+void BM_LeadingNumber(benchmark::State& state) {
+    size_t i = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(ohm::LeadingNumber(Inputs()[i++ % Inputs().size()]));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_LeadingNumber);
+
+void BM_NumberText(benchmark::State& state) {
+    const double values[] = {0.47, 144927.536231884, 1e-7, 4700, -12.25, 1.5e16};
+    size_t i = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(ohm::NumberText(values[i++ % 6]));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_NumberText);
+
+void BM_FormatRes(benchmark::State& state) {
+    const char* texts[] = {" 144927.536231884", " 4700", " .47", " 999999.5", " 12345678", " 1E+07"};
+    size_t i = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(ohm::FormatRes(texts[i++ % 6]));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_FormatRes);
+
+void BM_FormatVolt(benchmark::State& state) {
+    const char* texts[] = {" 2.345", "-12.25", " .125", " 99.999", " 0", " 150.7"};
+    size_t i = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(ohm::FormatVolt(texts[i++ % 6]));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_FormatVolt);
+
+}  // namespace
+
+BENCHMARK_MAIN();
