@@ -1,0 +1,193 @@
+#include "pages/divider/divider_calc.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "values/series.h"
+#include "values/values.h"
+
+namespace ohm {
+namespace {
+
+constexpr const char* kVoltAdvice = "You must enter a voltage between -999v and +999v!";
+
+bool InRange(float v) { return v >= -999.0F && v <= 999.0F; }
+
+std::string VoltText(float v) { return FormatVolt(NumberText(v)); }
+
+DividerFault Fault(DividerCheck check, int tap, DividerBox box, bool select, std::string message) {
+    return DividerFault{check, tap, box, select, std::move(message)};
+}
+
+// Tap voltages that the fitted chain really gives, from Vs1 (index 0) along
+// to Vs2 (index n + 1). Each tap starts from the rounded tap before it.
+std::vector<std::string> FittedTaps(const std::array<float, 6>& V, const std::array<float, 6>& R,
+                                    int n, float d) {
+    float rsum = 0.0F;
+    for (int j = 0; j <= n; ++j) rsum = Single(static_cast<double>(rsum) + R[j]);
+    const float current = Single(static_cast<double>(d) / rsum);
+    // Halves upwards here (0.5): these are results, not readings.
+    auto hundredths = [](float t) { return Single(std::floor(static_cast<double>(t) * 100 + 0.5) / 100); };
+
+    std::vector<std::string> taps(static_cast<size_t>(n));
+    if (V[0] < V[n + 1]) {
+        float t = V[n + 1];
+        for (int i = n; i >= 1; --i) {
+            t = Single(static_cast<double>(t) - static_cast<double>(current) * R[i]);
+            t = hundredths(t);
+            taps[i - 1] = VoltText(t);
+        }
+    } else {
+        float t = V[0];
+        for (int i = 1; i <= n; ++i) {
+            t = Single(static_cast<double>(t) - static_cast<double>(current) * R[i - 1]);
+            t = hundredths(t);
+            taps[i - 1] = VoltText(t);
+        }
+    }
+    return taps;
+}
+
+}  // namespace
+
+float DividerVolts(double value) {
+    const float v = Single(value);
+    // 0.55, not 0.5: readings are nudged up before truncation, so 1.2346 reads 1.24.
+    return Single(std::floor(static_cast<double>(v) * 100 + 0.55) / 100);
+}
+
+float FitToSeries(float ideal, DividerSeries series, std::string_view e12, std::string_view e24) {
+    if (series == DividerSeries::Ideal || !(ideal > 0.0F) || !std::isfinite(ideal)) return ideal;
+
+    // Normalise to 1 <= x < 10 with ideal = x * 10^e.
+    float x = ideal;
+    int e = 0;
+    while (x >= 10.0F) {
+        x = Single(static_cast<double>(x) / 10);
+        ++e;
+    }
+    while (x < 1.0F) {
+        x = Single(static_cast<double>(x) * 10);
+        --e;
+    }
+
+    // Nearest by absolute difference; on a tie the earlier (smaller) value stays.
+    float best = x;
+    double m = 1;
+    for (const std::string& entry : SplitSeries(series == DividerSeries::E12 ? e12 : e24)) {
+        const double s = LeadingNumber(entry);
+        const float delta = Single(std::fabs(static_cast<double>(x) - s));
+        if (delta < best) {
+            best = delta;
+            m = s;
+        }
+    }
+
+    // Above the midpoint between the decade's top value and 10, the next
+    // decade's 1 is nearer: 9.1 between 8.2 and 10 for E12, 9.55 between 9.1
+    // and 10 for E24 (an ideal 92K stays 91K, it does not jump to 100K).
+    const float top = series == DividerSeries::E12 ? 9.1F : 9.55F;
+    if (x > top) {
+        m = 1;
+        ++e;
+    }
+    return Single(std::pow(10.0, e) * m);
+}
+
+DividerResult CalcDivider(const DividerInput& in) {
+    DividerResult out;
+    const int n = std::clamp(in.taps, 1, kDividerMaxTaps);
+    const int k = std::clamp(in.current, 0, 5);
+
+    std::array<float, 6> V{};
+    std::array<float, 6> R{};
+
+    V[0] = DividerVolts(LeadingNumber(NumberIn(in.vs1)));
+    if (!InRange(V[0])) {
+        out.fault = Fault(DividerCheck::Vs1Range, 0, DividerBox::Vs1, true,
+                          TwoPart("Range Error:  Vs1", kVoltAdvice));
+        return out;
+    }
+    out.vs1Text = VoltText(V[0]);
+
+    // Vs2 is read straight from its text, without picking out the number
+    // characters first: "1,5" reads 1 here where Vs1 would read 15.
+    V[n + 1] = DividerVolts(LeadingNumber(in.vs2));
+    if (!InRange(V[n + 1])) {
+        out.fault = Fault(DividerCheck::Vs2Range, 0, DividerBox::Vs2, true,
+                          TwoPart("Range Error:  Vs2", kVoltAdvice));
+        return out;
+    }
+    out.vs2Text = VoltText(V[n + 1]);
+
+    if (V[0] == V[n + 1]) {
+        out.fault = Fault(DividerCheck::SupplyEqual, 0, DividerBox::Vs2, true,
+                          TwoPart("Entry Error:  Vs1 = Vs2", "The supply voltages must not be equal!"));
+        return out;
+    }
+    const float d = Single(std::fabs(static_cast<double>(V[n + 1]) - V[0]));
+
+    for (int i = 1; i <= n; ++i) {
+        const std::string& text = in.tap[i - 1];
+        const std::string num = WholeText(i);
+        // Only a truly empty box counts as missing; blanks read as 0 V.
+        if (text.empty()) {
+            out.fault = Fault(DividerCheck::TapEmpty, i, DividerBox::Tap, false,
+                              TwoPart("Entry Error:  Tap#" + num, "You must enter a voltage at Tap#" + num + "!"));
+            return out;
+        }
+        V[i] = DividerVolts(LeadingNumber(NumberIn(text)));
+        if (!InRange(V[i])) {
+            out.fault = Fault(DividerCheck::TapRange, i, DividerBox::Tap, true,
+                              TwoPart("Range Error: Tap#" + num + ",", kVoltAdvice));
+            return out;
+        }
+        out.tapText.push_back(VoltText(V[i]));
+    }
+
+    // Taps must step strictly from Vs1 towards Vs2 in tap order.
+    const bool rising = V[0] < V[n + 1];
+    for (int i = 1; i <= n; ++i) {
+        const bool between = rising ? (V[i - 1] < V[i] && V[i] < V[i + 1])
+                                    : (V[i - 1] > V[i] && V[i] > V[i + 1]);
+        if (!between) {
+            out.fault = Fault(DividerCheck::TapOrder, i, DividerBox::Tap, true,
+                              "Voltage tap " + WholeText(i) + " is not within the supply voltage specified!");
+            return out;
+        }
+    }
+
+    out.savedTapText = out.tapText;
+
+    // 1 uA for the first list entry up to 100 mA for the sixth.
+    const float current = Single(std::pow(10.0, k + 1) / 1e7);
+
+    // Each resistor is its share of the total drop, through the total resistance.
+    const float total = Single(static_cast<double>(d) / current);
+    for (int i = 1; i <= n + 1; ++i) {
+        const float share = Single(static_cast<double>(d) / std::fabs(static_cast<double>(V[i - 1]) - V[i]));
+        R[i - 1] = Single(static_cast<double>(total) / share);
+    }
+
+    if (in.series != DividerSeries::Ideal) {
+        for (int j = 0; j <= n; ++j) R[j] = FitToSeries(R[j], in.series, in.e12, in.e24);
+        out.fittedTapText = FittedTaps(V, R, n, d);
+    }
+
+    for (int j = 0; j <= n; ++j) {
+        const std::string name = "R" + WholeText(j + 1);
+        out.resistors.push_back(R[j]);
+        if (R[j] >= 0.01F && R[j] <= 1e7F) {
+            out.captions.push_back(FormatRes(NumberText(R[j])));
+        } else if (R[j] > 1e7F) {
+            out.rangeMessages.push_back({DividerResCheck::ResHigh, j, "Resistor " + name + " greater than 10M"});
+            out.captions.push_back(name);
+        } else {
+            out.rangeMessages.push_back({DividerResCheck::ResLow, j, "Resistor " + name + " less than 0.01 ohms"});
+            out.captions.push_back(name);
+        }
+    }
+    return out;
+}
+
+}  // namespace ohm

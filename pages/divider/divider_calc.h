@@ -1,0 +1,82 @@
+// The potential divider: a chain of n + 1 resistors between two rails Vs1 and
+// Vs2 whose n joints (the taps) sit at the voltages asked for, for a chosen
+// chain current, either ideal or fitted to the E12 or E24 series.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ohm {
+
+enum class DividerSeries { Ideal, E12, E24 };
+
+// Which input check failed first.
+enum class DividerCheck { Vs1Range, Vs2Range, SupplyEqual, TapEmpty, TapRange, TapOrder };
+
+// The resistor range messages; they do not stop the display of the others.
+enum class DividerResCheck { ResHigh, ResLow };
+
+// The box a failed check points at.
+enum class DividerBox { Vs1, Vs2, Tap };
+
+inline constexpr int kDividerMaxTaps = 4;
+
+struct DividerInput {
+    int taps = 1;  // n, 1 to 4
+    std::string vs1;
+    std::string vs2;
+    std::array<std::string, kDividerMaxTaps> tap;  // the texts of tap boxes 1 to n
+    int current = 2;  // index of the current list: 10^(k+1) / 10^7 amperes
+    DividerSeries series = DividerSeries::Ideal;
+    std::string_view e12;  // comma-separated decade of E12 values, 1 to 8.2
+    std::string_view e24;  // comma-separated decade of E24 values, 1 to 9.1
+};
+
+struct DividerFault {
+    DividerCheck check;
+    int tap = 0;  // 1 to n for the tap checks, 0 otherwise
+    DividerBox box;
+    bool select = true;  // false: focus only (an empty tap box)
+    std::string message;
+};
+
+struct DividerRangeMessage {
+    DividerResCheck check;
+    int resistor;  // 0 for R1 ... n for R(n + 1)
+    std::string message;
+};
+
+struct DividerResult {
+    // Rail boxes rewritten in the uniform voltage form (set once checked).
+    std::optional<std::string> vs1Text;
+    std::optional<std::string> vs2Text;
+    // Tap boxes 1.. rewritten so far, in order.
+    std::vector<std::string> tapText;
+    // The first failed input check; nothing below is filled when set.
+    std::optional<DividerFault> fault;
+
+    // On success: the requested tap texts to keep (entries 0 to n - 1).
+    std::vector<std::string> savedTapText;
+    // E12/E24: what the fitted chain really gives at taps 1 to n.
+    std::vector<std::string> fittedTapText;
+    // Captions of the n + 1 value labels, and the range messages met on the
+    // way (each shown just before its own label is written).
+    std::vector<std::string> captions;
+    std::vector<DividerRangeMessage> rangeMessages;
+    // The resistors behind the captions, ohms.
+    std::vector<float> resistors;
+};
+
+DividerResult CalcDivider(const DividerInput& in);
+
+// A voltage as the divider reads it: rounded to hundredths with 0.55 added
+// before truncation, stored in single precision.
+float DividerVolts(double value);
+
+// One resistance moved to the nearest value of a series decade.
+float FitToSeries(float ideal, DividerSeries series, std::string_view e12, std::string_view e24);
+
+}  // namespace ohm
