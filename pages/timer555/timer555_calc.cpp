@@ -1,0 +1,168 @@
+#include "pages/timer555/timer555_calc.h"
+
+#include "values/values.h"
+
+namespace ohm {
+namespace {
+
+// A typed value as every designer reads it: the leading number of its
+// digits, points and minus signs, stored in single precision.
+float ReadSingle(std::string_view text) { return Single(LeadingNumber(NumberIn(text))); }
+
+// A resistance as the value labels and the prompts show it.
+std::string Shown(float ohms) { return FormatRes(NumberText(ohms)); }
+
+// ---- astable ----
+
+// 1.44 of f = 1.44 / ((R1 + 2R2) C), scaled for C in nanofarads.
+constexpr double kAstableK = 1.44e9;
+constexpr double kAstableR1 = 1000.0;
+constexpr float kMinFreq = 0.1F;  // the float nearest to 0.1 Hz
+constexpr float kMaxFreq = 1000000.0F;
+constexpr float kMinR2 = 1000.0F;
+constexpr float kMaxR2 = 10000000.0F;
+constexpr float kMinVR = 100.0F;
+constexpr float kMaxVR = 2200000.0F;
+
+// R2 for frequency f with R1 = 1 kilohm: (1.44 / (f C) - R1) / 2.
+double AstableR2(double cNano, double hertz) { return (kAstableK / (cNano * hertz) - kAstableR1) / 2; }
+
+// ---- monostable ----
+
+constexpr float kMinDur = 0.001F;  // the float nearest to 0.001 ms
+constexpr float kMaxDur = 1000000.0F;
+constexpr float kMinR1 = 1000.0F;
+constexpr float kMaxR1 = 10000000.0F;
+
+// R for pulse t (ms) with C (nF): t = 1.1 R C in seconds and farads.
+double MonostableR(double ms, double cNano) { return (ms / 1000) / ((cNano / 1e9) * 1.1); }
+
+}  // namespace
+
+Astable555Outcome CalcAstable555(std::string_view capText, int unit, std::string_view minFreqText,
+                                 std::string_view maxFreqText, Timer555Mode mode) {
+    Astable555Outcome out;
+    auto fail = [&out](Astable555Check check, std::string prompt) {
+        out.failed = check;
+        out.prompt = std::move(prompt);
+        return out;
+    };
+
+    float c = ReadSingle(capText);
+    if (unit == kAstableMicrofarads) c = Single(static_cast<double>(c) * 1000);
+    if (unit == kAstablePicofarads) c = Single(static_cast<double>(c) / 1000);
+    out.c = c;
+
+    const float f1 = ReadSingle(minFreqText);
+    out.f1 = f1;
+    if (f1 < kMinFreq || f1 > kMaxFreq)
+        return fail(Astable555Check::Freq, "Frequency must be between 0.1Hz and 1MHz");
+    out.freqText = Trim(NumberText(f1));
+
+    // R2 is sized for the highest frequency, where VR1 is turned to zero.
+    float fTop = f1;
+    if (mode == Timer555Mode::Range) {
+        const float f2 = ReadSingle(maxFreqText);
+        out.f2 = f2;
+        if (f2 < kMinFreq || f2 > kMaxFreq)
+            return fail(Astable555Check::MaxFreq, "Frequency must be between 0.1Hz and 1MHz");
+        if (f2 <= f1)
+            return fail(Astable555Check::Order, "Maximum frequency must be higher than minimum!");
+        fTop = f2;
+    }
+
+    // An empty, non-numeric or zero capacitor would divide by zero below.
+    if (c == 0) return fail(Astable555Check::CapZero, CapZeroPrompt());
+
+    const float r2 = Single(AstableR2(c, fTop));
+    out.r2 = r2;
+    if (r2 < kMinR2)
+        return fail(Astable555Check::R2Low, TwoPart("Range Error:  R2 < 1K ohms",
+                                                    "R2 out of range - select a lower capacitor value"));
+    if (r2 > kMaxR2)
+        return fail(Astable555Check::R2High, TwoPart("Range Error:  R2 > 10Mohms",
+                                                     "R2 out of range - select a higher capacitor value"));
+    out.r2Text = Shown(r2);
+
+    if (mode == Timer555Mode::Range) {
+        // The series resistance that brings the frequency down to F1.
+        float vr1 = Single(AstableR2(c, f1));
+        vr1 = Single(static_cast<double>(vr1) - r2);
+        out.vr1 = vr1;
+        const std::string fault = "Range Error:  VR1 =" + Shown(vr1) + "ohms";
+        if (vr1 < kMinVR)
+            return fail(Astable555Check::VR1Low,
+                        TwoPart(fault, "R2 out of range - select a lower capacitor value"));
+        if (vr1 > kMaxVR)
+            return fail(Astable555Check::VR1High,
+                        TwoPart(fault, "R2 out of range - select a higher capacitor value"));
+        out.vr1Text = Shown(vr1);
+    }
+
+    out.r1Text = "1K";
+    return out;
+}
+
+Monostable555Outcome CalcMonostable555(std::string_view minDurText, std::string_view maxDurText,
+                                       std::string_view capText, int unit, Timer555Mode mode) {
+    Monostable555Outcome out;
+    auto fail = [&out](Monostable555Check check, std::string prompt) {
+        out.failed = check;
+        out.prompt = std::move(prompt);
+        return out;
+    };
+
+    const float d1 = ReadSingle(minDurText);
+    out.d1 = d1;
+    if (d1 < kMinDur || d1 > kMaxDur)
+        return fail(Monostable555Check::Dur, "Duration must be between 0.001ms and 1000s");
+    out.durText = Trim(NumberText(d1));
+
+    float c = ReadSingle(capText);
+    out.capText = NumberIn(NumberText(c));  // the value as read, in the unit as typed
+    if (unit == kMonoMicrofarads) c = Single(static_cast<double>(c) * 1000);
+    out.c = c;
+
+    // An empty, non-numeric or zero capacitor would divide by zero below.
+    if (c == 0) return fail(Monostable555Check::CapZero, CapZeroPrompt());
+
+    const float r1 = Single(MonostableR(d1, c));
+    out.r1 = r1;
+    if (r1 < kMinR1)
+        return fail(Monostable555Check::R1Low,
+                    TwoPart("Range Error:  R1 =  " + Shown(r1) + "ohms",
+                            "R1 below 1K - select a lower capacitor value"));
+    if (r1 > kMaxR1)
+        return fail(Monostable555Check::R1High,
+                    TwoPart("Range Error:  R1 =  " + Shown(r1) + "ohms",
+                            "R1 above 10M - select a higher capacitor value"));
+    out.r1Text = Shown(r1);
+
+    if (mode == Timer555Mode::Fixed) return out;
+
+    const float d2 = ReadSingle(maxDurText);
+    out.d2 = d2;
+    if (d2 < kMinDur || d2 > kMaxDur)
+        return fail(Monostable555Check::MaxDur, "Duration must be between 0.001ms and 1000s");
+    out.maxDurText = Trim(NumberText(d2));
+    if (d2 <= d1)
+        return fail(Monostable555Check::Order, "Maximum duration must be higher than minimum!");
+
+    // The series resistance that stretches the pulse from D1 to D2.
+    float vr1 = Single(MonostableR(d2, c));
+    vr1 = Single(static_cast<double>(vr1) - r1);
+    out.vr1 = vr1;
+    // The low-side prompt has no blanks after "=", the high-side one two.
+    if (vr1 < kMinVR)
+        return fail(Monostable555Check::VR1Low,
+                    TwoPart("Range Error:  VR1 =" + Shown(vr1) + "ohms",
+                            "VR1 below 100ohms - select a lower capacitor value"));
+    if (vr1 > kMaxVR)
+        return fail(Monostable555Check::VR1High,
+                    TwoPart("Range Error:  VR1 =  " + Shown(vr1) + "ohms",
+                            "VR1 above 2.2M - select a higher capacitor value"));
+    out.vr1Text = Shown(vr1);
+    return out;
+}
+
+}  // namespace ohm

@@ -1,0 +1,90 @@
+// The two designers of the 555 Timer page, apart from the window.
+//
+// Astable: f = 1.44 / ((R1 + 2R2) C) with R1 fixed at 1 kilohm; R2 is
+// computed for the (maximum) frequency and, over a range, a variable
+// resistor VR1 in series brings the frequency down to the minimum.
+// Monostable: t = 1.1 R C; R1 gives the (minimum) pulse and VR1 in series
+// stretches it to the maximum.
+//
+// Working values are single precision: every formula is evaluated in double
+// and rounded to float where its result is stored, and every limit is
+// compared against the stored float.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ohm {
+
+enum class Timer555Mode { Fixed, Range };
+
+// ---- astable ------------------------------------------------------------------
+
+// The checks of the astable designer, in the order they run.
+enum class Astable555Check { Freq, MaxFreq, Order, CapZero, R2Low, R2High, VR1Low, VR1High };
+
+// Positions of the astable capacitor unit list.
+enum Astable555Unit { kAstablePicofarads = 0, kAstableNanofarads = 1, kAstableMicrofarads = 2 };
+
+struct Astable555Outcome {
+    // The first failed check, if any, and its message.
+    std::optional<Astable555Check> failed;
+    std::string prompt;
+
+    // What to write, in this order; each is absent when the run stopped
+    // before reaching it.
+    std::optional<std::string> freqText;  // TXTFreq(0): the minimum (or only) frequency as read
+    std::optional<std::string> r2Text;    // LBLRVal(1)
+    std::optional<std::string> vr1Text;   // LBLRVal(2), Range mode only
+    std::optional<std::string> r1Text;    // LBLRVal(0): "1K", written last on success
+
+    // The stored working values (0 when not reached).
+    float c = 0;    // nanofarads
+    float f1 = 0;   // hertz
+    float f2 = 0;   // hertz, Range mode only
+    float r2 = 0;   // ohms
+    float vr1 = 0;  // ohms, Range mode only
+
+    bool ok() const { return !failed.has_value(); }
+};
+
+// `unit` is the position in the list ("pF", "nF", "uF"); any other position
+// counts as nanofarads.
+Astable555Outcome CalcAstable555(std::string_view capText, int unit, std::string_view minFreqText,
+                                 std::string_view maxFreqText, Timer555Mode mode);
+
+// ---- monostable -----------------------------------------------------------------
+
+// The checks of the monostable designer, in the order they run.
+enum class Monostable555Check { Dur, CapZero, R1Low, R1High, MaxDur, Order, VR1Low, VR1High };
+
+// Positions of the monostable capacitor unit list.
+enum Monostable555Unit { kMonoNanofarads = 0, kMonoMicrofarads = 1 };
+
+struct Monostable555Outcome {
+    std::optional<Monostable555Check> failed;
+    std::string prompt;
+
+    // What to write, in this order.
+    std::optional<std::string> durText;     // TXT555Dur(0)
+    std::optional<std::string> capText;     // TXT555MCap: the capacitance as read
+    std::optional<std::string> r1Text;      // LBLRVal(3)
+    std::optional<std::string> maxDurText;  // TXT555Dur(1), Range mode only
+    std::optional<std::string> vr1Text;     // LBLRVal(4), Range mode only
+
+    float d1 = 0;   // milliseconds
+    float d2 = 0;   // milliseconds, Range mode only
+    float c = 0;    // nanofarads (after the unit is applied)
+    float r1 = 0;   // ohms
+    float vr1 = 0;  // ohms, Range mode only
+
+    bool ok() const { return !failed.has_value(); }
+};
+
+// `unit` is the position in the list ("nF", "uF"); any other position counts
+// as nanofarads.
+Monostable555Outcome CalcMonostable555(std::string_view minDurText, std::string_view maxDurText,
+                                       std::string_view capText, int unit, Timer555Mode mode);
+
+}  // namespace ohm
