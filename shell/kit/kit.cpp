@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVariant>
 
 #include <cmath>
@@ -99,7 +100,10 @@ OptionButton* option(QWidget* parent, const char* name, TwipRect r, const QStrin
 }
 
 SpinButton* spin(QWidget* parent, const char* name, TwipRect r, const QString& accessibleName) {
-    return named(new SpinButton(parent), name, r, accessibleName);
+    auto* s = named(new SpinButton(parent), name, r, accessibleName);
+    s->upArrow()->setAccessibleName(QStringLiteral("Increase ") + accessibleName);
+    s->downArrow()->setAccessibleName(QStringLiteral("Decrease ") + accessibleName);
+    return s;
 }
 
 void selectAll(QLineEdit* box) {

@@ -1,10 +1,45 @@
 #include "shell/kit/widgets.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
 
 namespace kit {
+namespace {
+
+// Screen readers see a spin button as a spin box with a value, not as two
+// anonymous arrows.
+class SpinButtonAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit SpinButtonAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::SpinBox) {}
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return QString::number(spin()->value());
+        return QAccessibleWidget::text(t);
+    }
+    QVariant currentValue() const override { return spin()->value(); }
+    void setCurrentValue(const QVariant& v) override { spin()->setValue(v.toInt()); }
+    QVariant maximumValue() const override { return spin()->maximum(); }
+    QVariant minimumValue() const override { return spin()->minimum(); }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    SpinButton* spin() const { return static_cast<SpinButton*>(widget()); }
+};
+
+QAccessibleInterface* SpinButtonFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("kit::SpinButton") && object != nullptr && object->isWidgetType())
+        return new SpinButtonAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+}  // namespace
 
 OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent) {
     // clicked covers the mouse, the space bar and arrow keys within a group.
@@ -19,6 +54,8 @@ void OptionButton::select() {
 }
 
 SpinButton::SpinButton(QWidget* parent) : QWidget(parent) {
+    static const bool factoryInstalled = (QAccessible::installFactory(SpinButtonFactory), true);
+    (void)factoryInstalled;
     setFocusPolicy(Qt::StrongFocus);
     up_ = new QToolButton(this);
     down_ = new QToolButton(this);
@@ -48,6 +85,10 @@ void SpinButton::setValue(int v) {
     if (v == value_) return;
     value_ = v;
     if (buddy_ != nullptr) buddy_->setText(QString::number(value_));
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, value_);
+        QAccessible::updateAccessibility(&event);
+    }
     emit changed(value_);
 }
 
