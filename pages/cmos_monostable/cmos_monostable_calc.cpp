@@ -22,8 +22,8 @@ double TypedValue(std::string_view text) { return LeadingNumber(NumberIn(text));
 
 bool DurationOutOfRange(double ms) { return ms < kMinDurMs || ms > kMaxDurMs; }
 
-// A capacitance that underflows the divisor would give an infinite
-// resistance; the largest finite value fails the same check and prints.
+// Past the double range a capacitance or resistance is kept at the largest
+// finite value: it fails the same check an infinity would, and it prints.
 double Finite(double r) {
     if (r > DBL_MAX) return DBL_MAX;
     if (r < -DBL_MAX) return -DBL_MAX;
@@ -50,7 +50,7 @@ MonoOutcome CalcCmosMonostable(const MonoInput& in) {
     out.cap = TypedValue(in.capText);
     out.capText = NumberIn(NumberText(out.cap));
     if (in.unitIndex == 0) out.cap = out.cap / 1000;  // pF to nF
-    if (in.unitIndex == 2) out.cap = out.cap * 1000;  // uF to nF
+    if (in.unitIndex == 2) out.cap = Finite(out.cap * 1000);  // uF to nF
 
     // Seconds over farads; with no capacitance there is no resistor to find.
     if (out.cap == 0) return Fail(std::move(out), MonoCheck::CapZero, CapZeroPrompt());

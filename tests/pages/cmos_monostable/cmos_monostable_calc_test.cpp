@@ -107,13 +107,20 @@ TEST(CmosMonostable, ZeroAndNegativeCapacitance) {
     EXPECT_EQ(negative.prompt.rfind("Range Error:  R1 =  -", 0), 0u) << negative.prompt;
 }
 
-TEST(CmosMonostable, CapacitanceTooSmallToDivideByStaysFinite) {
-    // 5e-323 nF is not zero, but 5e-332 F underflows: the resistance would be infinite.
+TEST(CmosMonostable, CapacitanceAtTheEndsOfTheDoubleRangeStaysFinite) {
+    // 5e-323 nF is not zero, but as farads it underflows the divisor; 1e400 uF
+    // overflows the unit step. Either way the resistance must stay a number.
     const std::string tiny = "." + std::string(322, '0') + "5";
-    const MonoOutcome out = CalcCmosMonostable({"10", "", tiny, kNF, MonoMode::Fixed});
-    EXPECT_EQ(out.failed, MonoCheck::R1High);
-    EXPECT_TRUE(std::isfinite(out.r1));
-    EXPECT_EQ(out.prompt.find("inf"), std::string::npos);
+    const std::string huge = "1" + std::string(400, '0');
+    const struct { std::string cap; int unit; MonoCheck check; } rows[] = {
+        {tiny, kNF, MonoCheck::R1High}, {huge, kUF, MonoCheck::R1Low}};
+    for (const auto& row : rows) {
+        const MonoOutcome out = CalcCmosMonostable({"10", "", row.cap, row.unit, MonoMode::Fixed});
+        EXPECT_EQ(out.failed, row.check);
+        EXPECT_TRUE(std::isfinite(out.r1) && std::isfinite(out.cap));
+        EXPECT_EQ(out.prompt.find("inf"), std::string::npos) << out.prompt;
+        EXPECT_EQ(out.prompt.find("nan"), std::string::npos) << out.prompt;
+    }
 }
 
 TEST(CmosMonostable, CapacitorCaption) {
