@@ -57,6 +57,13 @@ TEST_F(Timer555Page, OpensInFixedModeWithTenNanofarads) {
     EXPECT_EQ(w.caption("Label29"), "Pulse time\nt = 1.1CR secs");
     EXPECT_EQ(astable(), (Texts{"", "", ""}));
     EXPECT_EQ(mono(), (Texts{"", ""}));
+    for (const char* n : {"TXTFreq(1)", "Label9", "LBLR(2)", "LBLRVal(2)", "TXT555Dur(1)", "Label26", "LBLR(5)",
+                          "LBLRVal(4)", "Label12(0)", "Label12(1)", "Label12(2)", "Label12(3)"})
+        EXPECT_FALSE(shown(n)) << n;
+    for (const char* n : {"Line3(2)", "Line3(5)", "Line3(6)"}) EXPECT_FALSE(w.line(n)->isVisible()) << n;
+    EXPECT_FALSE(w.rect("SHPAstRes(2)")->isVisible() || w.rect("SHPMonoRes(1)")->isVisible());
+    EXPECT_EQ(w.line("Line3(3)")->y1(), 2070);
+    EXPECT_EQ(w.line("Line2(2)")->y1(), 1350);
     // the shared arrays keep their indices across the two groups
     EXPECT_EQ(w.label("LBLRVal(3)")->parentWidget()->objectName(), "Frame1");
     EXPECT_EQ(w.label("LBLRVal(2)")->parentWidget()->objectName(), "frmAstable");
