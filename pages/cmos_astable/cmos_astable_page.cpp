@@ -87,7 +87,8 @@ CmosAstablePage::CmosAstablePage(QWidget* window, kit::Messages& messages, Windo
     UPDCMOSVolt_->setValue(5);
     UPDCMOSVolt_->setBuddy(TXTCMOSVolts_);
 
-    CMDCalcCMOS_ = kit::button(f, "CMDCalcCMOS", {1770, 3360, 3165, 345}, QStringLiteral("Calculate Values"));
+    CMDCalcCMOS_ = kit::button(f, "CMDCalcCMOS", {1770, 3360, 3165, 345}, QStringLiteral("Calculate Values"),
+                               QStringLiteral("Calculate values"));
 
     // The narrow boxes were laid out for a smaller face: drop the inner
     // margins so "15" and "100" are not clipped.
