@@ -98,6 +98,7 @@ void Timer555Page::buildMonostable() {
     kit::label(g, "Label25", {1200, 1800, 225, 225}, QStringLiteral("ms"));
     Label26_ = kit::label(g, "Label26", {1200, 2070, 225, 225}, QStringLiteral("ms"));
     Label29_ = kit::label(g, "Label29", {90, 2490, 1395, 495}, QString());
+    setPixelSize(Label29_, 9);  // as the astable's formula, which needs it
     TXT555MCap_ = kit::textBox(g, "TXT555MCap", {2220, 2190, 405, 315}, QString(),
                                QStringLiteral("Monostable timing capacitor"), 3);
     CBO555Mult_ = kit::list(g, "CBO555Mult", {2610, 2190, 555, 315},
