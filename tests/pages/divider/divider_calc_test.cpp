@@ -64,25 +64,16 @@ const Success kSuccess[] = {
     // 2K 2K 2.7K 2.1K 1.2K ideal; E24 makes 2.1K into 2K (0.1 below vs 0.1 above in single: 2.0999999).
     {"FourTapsE24", "10v", "0v", {"8v", "6v", "3.3v", "1.2v"}, k1mA, DividerSeries::E24, "10v", "0v",
      {"8v", "6v", "3.3v", "1.2v"}, {"2K", "2K", "2.7K", "2K", "1.2K"}, {"7.98v", "5.96v", "3.23v", "1.21v"}, {}},
-    {"FourTapsIdeal", "10v", "0v", {"8v", "6v", "3.3v", "1.2v"}, k1mA, DividerSeries::Ideal, "10v", "0v",
-     {"8v", "6v", "3.3v", "1.2v"}, {"2K", "2K", "2.7K", "2.1K", "1.2K"}, {}, {}},
     // 10 V over 1 uA is exactly 10M each: still shown.
     {"TenMegIsShown", "20v", "0v", {"10v"}, k1uA, DividerSeries::Ideal, "20v", "0v", {"10v"}, {"10M", "10M"}, {}, {}},
     // 15M each: both reported, both labels keep their names.
     {"AboveTenMeg", "30v", "0v", {"15v"}, k1uA, DividerSeries::Ideal, "30v", "0v", {"15v"}, {"R1", "R2"}, {},
      {"Resistor R1 greater than 10M", "Resistor R2 greater than 10M"}},
-    // Only the second resistor is too large: 1 V and 19 V over 1 uA.
-    {"OneAboveTenMeg", "20v", "0v", {"19v"}, k1uA, DividerSeries::Ideal, "20v", "0v", {"19v"}, {"1M", "R2"}, {},
-     {"Resistor R2 greater than 10M"}},
     // 499 V and 500 V over 100 mA.
     {"TopOfRange", "999", "0", {"500"}, k100mA, DividerSeries::Ideal, "999v", "0v", {"500v"}, {"4.99K", "5K"}, {}, {}},
     // Vs1 keeps only number characters ("15"); Vs2 is read as it stands ("1").
     {"CommaInRails", "1,5", "1,5", {"8"}, k1mA, DividerSeries::Ideal, "15v", "1v", {"8v"}, {"7K", "7K"}, {}, {}},
-    // "1E2" is 12 for Vs1 (the E is dropped) but 100 for Vs2.
-    {"ExponentInRails", "1E2", "1E2", {"50"}, k1mA, DividerSeries::Ideal, "12v", "100v", {"50v"}, {"38K", "50K"}, {}, {}},
-    // 0.55 reading: 1.2346 reads 1.24; 8.7 V and 1.24 V over 1 mA.
-    {"TapRoundsUp", "10", "0", {"1.2346"}, k1mA, DividerSeries::Ideal, "10v", "0v", {"1.24v"}, {"8.76K", "1.24K"}, {}, {}},
-    // Negative rails fall the other way round.
+    // Rising from a negative rail; -1.2346 reads -1.23 (0.55 rule).
     {"NegativeRail", "-5v", "5v", {"-1.2346v"}, k1mA, DividerSeries::Ideal, "-5v", "5v", {"-1.23v"},
      {"3.77K", "6.23K"}, {}, {}},
 };
@@ -127,26 +118,17 @@ const char* const kAdvice = "\r\rYou must enter a voltage between -999v and +999
 
 const Failure kFailures[] = {
     {"Vs1JustOver", "999.5", "0v", {"5v"}, DividerCheck::Vs1Range, 0, DividerBox::Vs1, true, "Range Error:  Vs1", false, false, {}},
-    {"Vs1FarUnder", "-1000", "0v", {"5v"}, DividerCheck::Vs1Range, 0, DividerBox::Vs1, true, "Range Error:  Vs1", false, false, {}},
     {"Vs1Huge", kLong.c_str(), "0v", {"5v"}, DividerCheck::Vs1Range, 0, DividerBox::Vs1, true, "Range Error:  Vs1", false, false, {}},
     {"Vs2Over", "10v", "1000", {"5v"}, DividerCheck::Vs2Range, 0, DividerBox::Vs2, true, "Range Error:  Vs2", true, false, {}},
-    {"Vs2Exponent", "10v", "1E9", {"5v"}, DividerCheck::Vs2Range, 0, DividerBox::Vs2, true, "Range Error:  Vs2", true, false, {}},
     // 5.001 reads 5 after rounding to hundredths.
     {"RailsRoundEqual", "5", "5.001", {"3v"}, DividerCheck::SupplyEqual, 0, DividerBox::Vs2, true,
      "Entry Error:  Vs1 = Vs2\r\rThe supply voltages must not be equal!", true, true, {}},
-    // "--5" holds no number: 0 V like Vs2.
-    {"DoubleMinus", "--5", "0v", {"3v"}, DividerCheck::SupplyEqual, 0, DividerBox::Vs2, true,
-     "Entry Error:  Vs1 = Vs2\r\rThe supply voltages must not be equal!", true, true, {}},
-    {"FirstTapEmpty", "10v", "0v", {""}, DividerCheck::TapEmpty, 1, DividerBox::Tap, false,
-     "Entry Error:  Tap#1\r\rYou must enter a voltage at Tap#1!", true, true, {}},
     {"SecondTapEmpty", "10v", "0v", {"5", ""}, DividerCheck::TapEmpty, 2, DividerBox::Tap, false,
      "Entry Error:  Tap#2\r\rYou must enter a voltage at Tap#2!", true, true, {"5v"}},
     {"TapOver", "10v", "0v", {"7", "1000"}, DividerCheck::TapRange, 2, DividerBox::Tap, true, "Range Error: Tap#2,",
      true, true, {"7v"}},
     // Blanks are not empty: they read 0 V, equal to Vs2.
     {"BlankTap", "10v", "0v", {"   "}, DividerCheck::TapOrder, 1, DividerBox::Tap, true,
-     "Voltage tap 1 is not within the supply voltage specified!", true, true, {"0v"}},
-    {"LettersTap", "10v", "0v", {"abc"}, DividerCheck::TapOrder, 1, DividerBox::Tap, true,
      "Voltage tap 1 is not within the supply voltage specified!", true, true, {"0v"}},
     {"WrongWayRound", "10v", "0v", {"3v", "6v"}, DividerCheck::TapOrder, 1, DividerBox::Tap, true,
      "Voltage tap 1 is not within the supply voltage specified!", true, true, {"3v", "6v"}},
@@ -191,7 +173,7 @@ TEST(DividerVolts, RoundsHundredthsWithAnUpwardNudge) {
         float read;
     };
     const Row rows[] = {
-        {1.2346, 1.24F}, {4.996, 5.0F}, {4.994, 4.99F}, {-1.2346, -1.23F}, {5.001, 5.0F}, {999, 999.0F}, {0, 0.0F},
+        {1.2346, 1.24F}, {4.996, 5.0F}, {4.994, 4.99F}, {-1.2346, -1.23F}, {5.001, 5.0F},
     };
     for (const Row& r : rows) EXPECT_FLOAT_EQ(ohm::DividerVolts(r.typed), r.read) << r.typed;
 }
@@ -204,17 +186,12 @@ TEST(FitToSeries, NearestPreferredValue) {
     };
     const Row rows[] = {
         {30000, DividerSeries::E12, 27000},    // tie between 2.7 and 3.3: the smaller
-        {70000, DividerSeries::E12, 68000},
         {92000, DividerSeries::E12, 100000},   // above 9.1: up to the next decade
         {9100, DividerSeries::E12, 8200},      // exactly 9.1 is the midpoint: the smaller
         {92000, DividerSeries::E24, 91000},    // nearer 91K than 100K
         {95500, DividerSeries::E24, 91000},    // the midpoint itself stays down
         {96000, DividerSeries::E24, 100000},
-        {7000, DividerSeries::E24, 6800},
         {0.47F, DividerSeries::E12, 0.47F},    // below 1 ohm, a decade down
-        {150, DividerSeries::E24, 150},
-        {1, DividerSeries::E24, 1},
-        {12345, DividerSeries::Ideal, 12345},  // Ideal leaves it alone
     };
     for (const Row& r : rows)
         EXPECT_FLOAT_EQ(ohm::FitToSeries(r.ideal, r.series, ohm::kE12Decade, ohm::kE24Decade), r.fitted)
