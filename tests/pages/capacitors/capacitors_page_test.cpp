@@ -1,8 +1,6 @@
-#include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QImage>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTest>
@@ -11,9 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <string>
 
-#include "pages/capacitors/capacitors_calc.h"
 #include "tests/support/ui_driver.h"
 
 namespace {
@@ -23,388 +19,184 @@ using uitest::type;
 class CapacitorsPage : public ::testing::Test {
 protected:
     void SetUp() override {
-        w.form().show();  // the spin arrows get their size when shown
+        w.form().show();  // the spin arrows are sized when shown
         w.showTab("Capacitors");
     }
-
-    void up(const char* spin, int times = 1) {
-        for (int i = 0; i < times; ++i) uitest::click(w.spin(spin)->upArrow());
-    }
-    void down(const char* spin, int times = 1) {
-        for (int i = 0; i < times; ++i) uitest::click(w.spin(spin)->downArrow());
+    void step(const char* spin, int times) {  // up for times > 0, down below
+        for (int i = 0; i < std::abs(times); ++i)
+            uitest::click(times > 0 ? w.spin(spin)->upArrow() : w.spin(spin)->downArrow());
     }
     std::string unit(const char* list) const { return w.list(list)->currentText().toStdString(); }
     int marker() const { return w.line("LINCapVolt")->x1(); }
     kit::TwipRect timeLabel() const { return kit::twipRect(w.label("LBLCapVolt")); }
-    bool timeLabelRight() const { return (w.label("LBLCapVolt")->alignment() & Qt::AlignRight) != 0; }
+    bool rightJustified() const { return (w.label("LBLCapVolt")->alignment() & Qt::AlignRight) != 0; }
+    std::string outputs() const { return w.caption("LBLCapVout1") + "|" + w.caption("LBLCapVout2"); }
 
     uitest::Window w;
 };
 
 TEST_F(CapacitorsPage, OpensOnTenMillisecondsOfTenMicrofaradsThroughOneK) {
-    EXPECT_EQ(w.get<QGroupBox>("FrmCapacitor")->title(), "Capacitor Timings ");
-    EXPECT_EQ(w.text("TXTTimingSupply"), "10");
-    EXPECT_EQ(w.text("TXTTimingTime"), "10");
-    EXPECT_EQ(w.text("TXTTimingCap"), "10");
-    EXPECT_EQ(w.text("TXTTimingRes"), "1");
-    EXPECT_EQ(unit("CBOTimingTimeMult"), "ms");
-    EXPECT_EQ(unit("CBOTimingCapMult"), "uF");
-    EXPECT_EQ(unit("CBOTimingResMult"), "K");
-    EXPECT_EQ(w.list("CBOTimingResMult")->itemText(0), "  ");
-    EXPECT_EQ(w.list("CBOTimingTimeMult")->count(), 4);
-    EXPECT_EQ(w.list("CBOTimingCapMult")->count(), 4);
-    EXPECT_EQ(w.list("CBOTimingResMult")->count(), 3);
-
-    // T = 10 ms: e^-1 of 10 V is 3.679 V, the rest 6.321 V, both cut to hundredths.
-    EXPECT_EQ(w.caption("LBLCapVout1"), " 3.67v");
-    EXPECT_EQ(w.caption("LBLCapVout2"), " 6.32v");
+    EXPECT_EQ(w.text("TXTTimingSupply") + w.text("TXTTimingTime") + w.text("TXTTimingCap") + w.text("TXTTimingRes"),
+              "1010101");
+    EXPECT_EQ(unit("CBOTimingTimeMult") + unit("CBOTimingCapMult") + unit("CBOTimingResMult"), "msuFK");
+    EXPECT_EQ(outputs(), " 3.67v| 6.32v");  // 10 e^-1 = 3.679, the rest 6.321
     EXPECT_EQ(marker(), 630);
-    EXPECT_EQ(w.line("LINCapVolt")->x2(), 630);
-    EXPECT_EQ(w.line("LINCapVolt")->y1(), 180);
     EXPECT_EQ(w.line("LINCapVolt")->y2(), 2100);
     EXPECT_EQ(w.caption("LBLCapVolt"), "10ms");
     EXPECT_EQ(timeLabel(), (kit::TwipRect{420, 2040, 465, 195}));
-    EXPECT_FALSE(timeLabelRight());
-
-    EXPECT_EQ(w.spin("UPDTimingSupply")->value(), 100);
-    EXPECT_EQ(w.spin("UPDTimingTime")->value(), 100);
+    EXPECT_FALSE(rightJustified());
     EXPECT_EQ(w.spin("UPDTimingCap")->value(), 6);
-    EXPECT_EQ(w.spin("UPDTimingRes")->value(), 0);
-    EXPECT_FALSE(w.spin("UPDTimingSupply")->wraps());
-    EXPECT_TRUE(w.spin("UPDTimingTime")->wraps());
-
-    EXPECT_EQ(w.caption("LBLCapVs1"), "10v");
-    EXPECT_EQ(w.caption("LBLCapVs2"), "10v");
-    EXPECT_EQ(w.caption("Label48"), "0v");
-    EXPECT_EQ(w.caption("Label49"), "0v");
-    EXPECT_EQ(w.caption("Label44"), "Resistor");
-    EXPECT_EQ(w.caption("Label45"), "Capacitor");
-    EXPECT_EQ(w.caption("Label46"), "Time");
-    EXPECT_EQ(w.caption("Label47"), "Vsupply");
+    EXPECT_EQ(w.caption("LBLCapVs1") + w.caption("LBLCapVs2") + w.caption("Label48"), "10v10v0v");
     EXPECT_EQ(w.caption("Label51"), "Formula:                       V = Vo Exp(-t/T)");
-}
-
-TEST_F(CapacitorsPage, PicturesSitWhereTheLabelsExpectThem) {
-    EXPECT_EQ(w.picture("Image2")->rect(), (kit::TwipRect{450, 720, 960, 1890}));
-    EXPECT_EQ(w.picture("Image3")->rect(), (kit::TwipRect{1830, 720, 1110, 1890}));
-    EXPECT_EQ(w.picture("Image1")->rect(), (kit::TwipRect{160, 270, 2850, 1695}));
-    for (const char* name : {"Image1", "Image2", "Image3"}) EXPECT_TRUE(w.picture(name)->isValid()) << name;
-    // The graph, its marker and time label live in the graph frame.
-    auto* graph = w.get<QGroupBox>("FrmGraph");
-    EXPECT_EQ(w.label("LBLCapVolt")->parentWidget(), graph);
-    EXPECT_EQ(w.get<QGroupBox>("FrmCapacitor"), graph->parentWidget());
-    EXPECT_EQ(graph->findChild<kit::Line*>("LINCapVolt"), w.line("LINCapVolt"));
+    EXPECT_EQ(w.get<QGroupBox>("FrmGraph")->parentWidget(), w.get<QGroupBox>("FrmCapacitor"));
+    EXPECT_TRUE(w.messages.shown.empty());
 }
 
 TEST_F(CapacitorsPage, TheMarkerMeetsTheCurvesAtWholeTimeConstants) {
-    // Render the graph art as laid out (1 pixel per twip) and look down the
-    // marker's column for the red falling curve at e^-n and the blue rising
-    // one at 1 - e^-n. In the picture, 1 is at y 120 and 0 at y 1380.
+    EXPECT_EQ(w.picture("Image1")->rect(), (kit::TwipRect{160, 270, 2850, 1695}));
+    EXPECT_TRUE(w.picture("Image2")->isValid() && w.picture("Image3")->isValid());
+    // The art at one pixel per twip: 1 is at y 120, 0 at y 1380; look down the
+    // marker's column for red at e^-n and light blue at 1 - e^-n.
     QSvgRenderer art(QStringLiteral(":/assets/capacitor_graph.svg"));
-    ASSERT_TRUE(art.isValid());
     QImage img(2850, 1695, QImage::Format_RGB32);
     img.fill(Qt::white);
-    {
-        QPainter p(&img);
-        art.render(&p, QRectF(0, 0, 2850, 1695));
-    }
-    const struct {
-        const char* ms;  // with T = 10 ms
-        double falling;  // e^-n
-    } rows[] = {{"10", 0.3679}, {"20", 0.1353}, {"30", 0.0498}, {"50", 0.0067}};
-    for (const auto& r : rows) {
-        type(w.box("TXTTimingTime"), QString::fromLatin1(r.ms));
-        const int x = marker() - 160;  // picture left in the graph frame
-        auto colourNear = [&](double fraction, auto test) {
+    QPainter painter(&img);
+    art.render(&painter, QRectF(0, 0, 2850, 1695));
+    painter.end();
+    const std::pair<const char*, double> rows[] = {{"10", .3679}, {"20", .1353}, {"30", .0498}, {"50", .0067}};
+    for (const auto& [ms, falling] : rows) {
+        type(w.box("TXTTimingTime"), QString::fromLatin1(ms));
+        auto found = [&](double fraction, auto colour) {
             const int y = static_cast<int>(std::lround(1380 - 1260 * fraction));
             for (int dy = -20; dy <= 20; ++dy)
-                if (test(QColor(img.pixel(x, y + dy)))) return true;
+                if (colour(QColor(img.pixel(marker() - 160, y + dy)))) return true;
             return false;
         };
-        auto red = [](QColor c) { return c.red() > 180 && c.green() < 80 && c.blue() < 80; };
-        auto blue = [](QColor c) { return c.blue() > 200 && c.red() < 140 && c.green() > 120; };
-        EXPECT_TRUE(colourNear(r.falling, red)) << r.ms << " ms";
-        EXPECT_TRUE(colourNear(1 - r.falling, blue)) << r.ms << " ms";
+        EXPECT_TRUE(found(falling, [](QColor c) { return c.red() > 180 && c.green() < 80; })) << ms;
+        EXPECT_TRUE(found(1 - falling, [](QColor c) { return c.blue() > 200 && c.red() < 140; })) << ms;
     }
 }
 
-TEST_F(CapacitorsPage, TabGivesTheTimeBoxTheFocus) {
+TEST_F(CapacitorsPage, TabFocusesTheTimeAndEveryChangeRecomputes) {
     w.showTab("Resistors");
     w.showTab("Capacitors");
     EXPECT_EQ(w.focused(), w.box("TXTTimingTime"));
+    type(w.box("TXTTimingSupply"), QStringLiteral("5"));
+    EXPECT_EQ(outputs(), " 1.83v| 3.16v");
+    type(w.box("TXTTimingRes"), QStringLiteral("4k7"));  // 4 K: t = T / 4, e^-.25 = .7788
+    EXPECT_EQ(outputs(), " 3.89v| 1.1v");
+    uitest::pick(w.list("CBOTimingResMult"), 0);  // 4 ohms: T = 40 us, 10 ms is beyond
+    EXPECT_EQ(w.caption("LBLCapVolt"), "10ms>>");
+    EXPECT_EQ(outputs(), " 0v| 5v");
 }
 
-TEST_F(CapacitorsPage, EveryTypedChangeOrUnitPickRecomputes) {
-    struct Row {
-        const char* name;
-        const char* box;
-        const char* text;
-        const char* vout1;
-        const char* vout2;
-        int marker;
-        const char* caption;
-    };
-    // Each row starts from the opening state: 10 V, 10 ms, 10 uF, 1 K.
-    const Row rows[] = {
-        {"time zero", "TXTTimingTime", "0", " 10v", " 0v", 270, "0ms"},
-        {"supply 5", "TXTTimingSupply", "5", " 1.83v", " 3.16v", 630, "10ms"},
-        {"supply 1", "TXTTimingSupply", "1", " .36v", " .63v", 630, "10ms"},
-        {"4k7 reads as 4", "TXTTimingRes", "4k7", " 7.78v", " 2.21v", 360, "10ms"},
-        // 1000 K: T = 10 s, so 10 ms is .001 T and e^-.001 = .999
-        {"1E3 reads as 1000", "TXTTimingRes", "1E3", " 9.99v", " 0v", 270, "10ms"},
-        {"time with blanks", "TXTTimingTime", " 5 ", " 6.06v", " 3.93v", 450, "5ms"},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
-        uitest::Window fresh;
-        type(fresh.box(r.box), QString::fromLatin1(r.text));
-        EXPECT_EQ(fresh.caption("LBLCapVout1"), r.vout1);
-        EXPECT_EQ(fresh.caption("LBLCapVout2"), r.vout2);
-        EXPECT_EQ(fresh.line("LINCapVolt")->x1(), r.marker);
-        EXPECT_EQ(fresh.caption("LBLCapVolt"), r.caption);
-    }
-
-    // A unit pick alone refreshes: 10 s is far beyond 7.5 x 10 ms.
-    uitest::pick(w.list("CBOTimingTimeMult"), 3);
-    EXPECT_EQ(w.caption("LBLCapVout1"), " 0v");
-    EXPECT_EQ(w.caption("LBLCapVout2"), " 10v");
-    EXPECT_EQ(w.caption("LBLCapVolt"), "10s>>");
-    uitest::pick(w.list("CBOTimingCapMult"), 3);  // 10 mF: T = 10 s, t = T again
-    EXPECT_EQ(w.caption("LBLCapVout1"), " 3.67v");
-    EXPECT_EQ(marker(), 630);
-}
-
-TEST_F(CapacitorsPage, TimeLabelFollowsTheMarkerAndStaysInsideTheGraph) {
-    type(w.box("TXTTimingCap"), QStringLiteral("1"));  // T = 1 ms
-    type(w.box("TXTTimingTime"), QStringLiteral("7.5"));
-    EXPECT_EQ(marker(), 2970);  // the last point of the graph, still on it
-    EXPECT_EQ(timeLabel(), (kit::TwipRect{2570, 2040, 465, 195}));  // 2760 pulled back
-    EXPECT_FALSE(timeLabelRight());
-    EXPECT_EQ(w.caption("LBLCapVolt"), "7.5ms");
-
-    type(w.box("TXTTimingTime"), QStringLiteral("10"));
+TEST_F(CapacitorsPage, BeyondTheGraphTheLabelWidensAndTurnsRight) {
+    type(w.box("TXTTimingTime"), QStringLiteral("100"));  // 10 T
     EXPECT_EQ(marker(), 2970);
     EXPECT_EQ(timeLabel(), (kit::TwipRect{2380, 2040, 645, 195}));
-    EXPECT_TRUE(timeLabelRight());
-    EXPECT_EQ(w.caption("LBLCapVolt"), "10ms>>");
-
-    type(w.box("TXTTimingTime"), QStringLiteral("2"));  // back on the graph at 2 T
-    EXPECT_EQ(marker(), 990);
-    EXPECT_EQ(timeLabel(), (kit::TwipRect{780, 2040, 465, 195}));
-    EXPECT_FALSE(timeLabelRight());
-    EXPECT_EQ(w.caption("LBLCapVolt"), "2ms");
+    EXPECT_TRUE(rightJustified());
+    EXPECT_EQ(w.caption("LBLCapVolt"), "100ms>>");
+    const QFontMetrics fm(w.label("LBLCapVolt")->font());  // the longest stepped texts fit
+    EXPECT_LE(fm.horizontalAdvance(QStringLiteral("990ms>>")), kit::px(645));
+    EXPECT_LE(fm.horizontalAdvance(QStringLiteral("100ms")), kit::px(465));
+    type(w.box("TXTTimingTime"), QStringLiteral("20"));
+    EXPECT_EQ(timeLabel(), (kit::TwipRect{780, 2040, 465, 195}));  // 2 T: 990 - 210
+    EXPECT_FALSE(rightJustified());
 }
 
-TEST_F(CapacitorsPage, SupplyButtonStepsTenthsStopsAtItsEndsAndSetsTheLabels) {
-    down("UPDTimingSupply");
-    EXPECT_EQ(w.text("TXTTimingSupply"), "9.9");
-    EXPECT_EQ(w.caption("LBLCapVs1"), "9.9v");
-    EXPECT_EQ(w.caption("LBLCapVs2"), "9.9v");
+TEST_F(CapacitorsPage, SupplyButtonStopsAtItsEndsAndAloneSetsTheTerminalLabels) {
+    step("UPDTimingSupply", -1);
+    EXPECT_EQ(w.text("TXTTimingSupply") + "|" + w.caption("LBLCapVs1") + "|" + w.caption("LBLCapVs2"), "9.9|9.9v|9.9v");
     EXPECT_EQ(w.caption("LBLCapVout1"), " 3.64v");  // 9.9 x .367879 = 3.642
-
-    down("UPDTimingSupply", 98);
-    EXPECT_EQ(w.text("TXTTimingSupply"), ".1");
-    EXPECT_EQ(w.caption("LBLCapVs1"), ".1v");
-    down("UPDTimingSupply");
-    EXPECT_EQ(w.text("TXTTimingSupply"), ".1");
-    EXPECT_EQ(w.spin("UPDTimingSupply")->value(), 1);
-
-    up("UPDTimingSupply", 149);
+    step("UPDTimingSupply", -99);
+    EXPECT_EQ(w.text("TXTTimingSupply") + "|" + w.caption("LBLCapVs1"), ".1|.1v");
+    step("UPDTimingSupply", 160);
     EXPECT_EQ(w.text("TXTTimingSupply"), "15");
-    up("UPDTimingSupply");
-    EXPECT_EQ(w.text("TXTTimingSupply"), "15");
-    EXPECT_EQ(w.caption("LBLCapVs2"), "15v");
-
-    // A typed supply changes the outputs, not the labels at the terminals.
     type(w.box("TXTTimingSupply"), QStringLiteral("5"));
     EXPECT_EQ(w.caption("LBLCapVout1"), " 1.83v");
     EXPECT_EQ(w.caption("LBLCapVs1"), "15v");
 }
 
 TEST_F(CapacitorsPage, TimeButtonWalksTheSequenceAndTheUnits) {
-    down("UPDTimingTime");
-    EXPECT_EQ(w.text("TXTTimingTime"), "9.9");
-    up("UPDTimingTime");
-    EXPECT_EQ(w.text("TXTTimingTime"), "10");
-
-    down("UPDTimingTime", 90);
-    EXPECT_EQ(w.text("TXTTimingTime"), "1");
-    EXPECT_EQ(unit("CBOTimingTimeMult"), "ms");
-    down("UPDTimingTime");  // 1 ms down is 990 us
-    EXPECT_EQ(w.text("TXTTimingTime"), "990");
-    EXPECT_EQ(unit("CBOTimingTimeMult"), "us");
-    EXPECT_EQ(w.caption("LBLCapVolt"), "990us");
-    EXPECT_EQ(marker(), 306);  // 0.099 T: 270 + 35.6
-    up("UPDTimingTime");
-    EXPECT_EQ(w.text("TXTTimingTime"), "1");
-    EXPECT_EQ(unit("CBOTimingTimeMult"), "ms");
-
-    up("UPDTimingTime", 179);  // through 9.9, 10 ... 99
-    EXPECT_EQ(w.text("TXTTimingTime"), "99");
-    up("UPDTimingTime");
-    EXPECT_EQ(w.text("TXTTimingTime"), "100");
-
-    // At the ends of the units it wraps within the unit.
+    const std::pair<int, const char*> walk[] = {{-1, "9.9 ms"}, {-89, "1 ms"}, {-1, "990 us"},
+                                                {1, "1 ms"},    {179, "99 ms"}, {1, "100 ms"}};
+    for (const auto& [steps, shown] : walk) {
+        step("UPDTimingTime", steps);
+        EXPECT_EQ(w.text("TXTTimingTime") + " " + unit("CBOTimingTimeMult"), shown);
+    }
     uitest::pick(w.list("CBOTimingTimeMult"), 0);
-    down("UPDTimingTime", 180);
-    EXPECT_EQ(w.text("TXTTimingTime"), "1");
-    down("UPDTimingTime");
-    EXPECT_EQ(w.text("TXTTimingTime"), "990");
-    EXPECT_EQ(unit("CBOTimingTimeMult"), "ns");
-    uitest::pick(w.list("CBOTimingTimeMult"), 3);
-    up("UPDTimingTime");
-    EXPECT_EQ(w.text("TXTTimingTime"), "1");
-    EXPECT_EQ(unit("CBOTimingTimeMult"), "s");
+    step("UPDTimingTime", -181);  // nothing below ns: 1 wraps to 990 ns
+    EXPECT_EQ(w.text("TXTTimingTime") + " " + unit("CBOTimingTimeMult"), "990 ns");
 }
 
-TEST_F(CapacitorsPage, CapacitanceButtonWalksTheE6SeriesAcrossUnits) {
-    down("UPDTimingCap", 6);
-    EXPECT_EQ(w.text("TXTTimingCap"), "1");
-    EXPECT_EQ(unit("CBOTimingCapMult"), "uF");
-    down("UPDTimingCap");  // 1 uF down is 680 nF
-    EXPECT_EQ(w.text("TXTTimingCap"), "680");
-    EXPECT_EQ(unit("CBOTimingCapMult"), "nF");
-    down("UPDTimingCap", 17);
-    EXPECT_EQ(w.text("TXTTimingCap"), "1");
-    down("UPDTimingCap");  // 1 nF down is 680 pF
-    EXPECT_EQ(w.text("TXTTimingCap"), "680");
-    EXPECT_EQ(unit("CBOTimingCapMult"), "pF");
-    down("UPDTimingCap", 17);
-    down("UPDTimingCap");  // nothing below pF: 1 pF wraps to 680 pF
-    EXPECT_EQ(w.text("TXTTimingCap"), "680");
-    EXPECT_EQ(unit("CBOTimingCapMult"), "pF");
-    // 680 pF x 1 K is 0.68 us: 10 ms is far beyond.
-    EXPECT_EQ(w.caption("LBLCapVolt"), "10ms>>");
-
-    uitest::pick(w.list("CBOTimingCapMult"), 2);
-    up("UPDTimingCap");  // 680 uF up is 1 mF
-    EXPECT_EQ(w.text("TXTTimingCap"), "1");
-    EXPECT_EQ(unit("CBOTimingCapMult"), "mF");
-    up("UPDTimingCap", 17);
-    EXPECT_EQ(w.text("TXTTimingCap"), "680");
-    up("UPDTimingCap");  // nothing above mF
-    EXPECT_EQ(w.text("TXTTimingCap"), "1");
-    EXPECT_EQ(unit("CBOTimingCapMult"), "mF");
-}
-
-TEST_F(CapacitorsPage, ResistanceButtonWalksTheE24SeriesAcrossUnits) {
-    down("UPDTimingRes");  // 1 K down is 910 ohms
-    EXPECT_EQ(w.text("TXTTimingRes"), "910");
-    EXPECT_EQ(unit("CBOTimingResMult"), "  ");
-    // 910 ohms x 10 uF = 9.1 ms: 10 ms is 1.0989 T, e^-1.0989 = .3333.
-    EXPECT_EQ(w.caption("LBLCapVout1"), " 3.33v");
-
+TEST_F(CapacitorsPage, CapacitanceAndResistanceWalkTheirSeriesAcrossUnits) {
+    const std::pair<int, const char*> caps[] = {{-6, "1 uF"}, {-1, "680 nF"}, {-18, "680 pF"}, {-18, "680 pF"}};
+    for (const auto& [steps, shown] : caps) {
+        step("UPDTimingCap", steps);
+        EXPECT_EQ(w.text("TXTTimingCap") + " " + unit("CBOTimingCapMult"), shown);
+    }
+    const std::pair<int, const char*> ress[] = {{-1, "910   "}, {1, "1 K"}, {-1, "910   "}};
+    for (const auto& [steps, shown] : ress) {
+        step("UPDTimingRes", steps);
+        EXPECT_EQ(w.text("TXTTimingRes") + " " + unit("CBOTimingResMult"), shown);
+    }
     uitest::pick(w.list("CBOTimingResMult"), 1);
-    up("UPDTimingRes");  // 910 K up is 1 M
-    EXPECT_EQ(w.text("TXTTimingRes"), "1");
-    EXPECT_EQ(unit("CBOTimingResMult"), "M");
-    down("UPDTimingRes");
-    uitest::pick(w.list("CBOTimingResMult"), 2);
-    up("UPDTimingRes");  // nothing above M
-    EXPECT_EQ(w.text("TXTTimingRes"), "1");
-    EXPECT_EQ(unit("CBOTimingResMult"), "M");
-    up("UPDTimingRes", 24);
-    EXPECT_EQ(w.text("TXTTimingRes"), "10");
+    step("UPDTimingRes", 1);  // 910 K up is 1 M, and at M it wraps in M
+    EXPECT_EQ(w.text("TXTTimingRes") + " " + unit("CBOTimingResMult"), "1 M");
+    step("UPDTimingRes", 72);
+    EXPECT_EQ(w.text("TXTTimingRes") + " " + unit("CBOTimingResMult"), "1 M");
 }
 
 TEST_F(CapacitorsPage, TypedTextsDoNotMoveTheButtons) {
     type(w.box("TXTTimingCap"), QStringLiteral("47"));
-    EXPECT_EQ(w.spin("UPDTimingCap")->value(), 6);
-    up("UPDTimingCap");  // continues from "10", not from 47
+    step("UPDTimingCap", 1);  // from the button's "10", not from 47
     EXPECT_EQ(w.text("TXTTimingCap"), "15");
-
-    // The unit rule looks at the position and the old text only: typed "1"
-    // with the button one below its top goes to 680 of the unit below.
-    up("UPDTimingCap", 9);
-    EXPECT_EQ(w.spin("UPDTimingCap")->value(), 16);
-    type(w.box("TXTTimingCap"), QStringLiteral("1"));
-    up("UPDTimingCap");
-    EXPECT_EQ(w.text("TXTTimingCap"), "680");
-    EXPECT_EQ(unit("CBOTimingCapMult"), "nF");
-
-    // The capacitance rule compares texts: "1.0" is not "1".
-    down("UPDTimingCap", 17);
-    type(w.box("TXTTimingCap"), QStringLiteral("1.0"));
-    down("UPDTimingCap");
-    EXPECT_EQ(w.text("TXTTimingCap"), "680");
-    EXPECT_EQ(unit("CBOTimingCapMult"), "nF");
-
-    // The time rule compares numbers: "1.0" counts as 1.
-    down("UPDTimingTime", 90);
-    type(w.box("TXTTimingTime"), QStringLiteral("1.0"));
-    down("UPDTimingTime");
-    EXPECT_EQ(w.text("TXTTimingTime"), "990");
-    EXPECT_EQ(unit("CBOTimingTimeMult"), "us");
+    step("UPDTimingCap", 9);
+    type(w.box("TXTTimingCap"), QStringLiteral("1"));  // position 16 and the text "1"
+    step("UPDTimingCap", 1);
+    EXPECT_EQ(w.text("TXTTimingCap") + " " + unit("CBOTimingCapMult"), "680 nF");
+    step("UPDTimingTime", -90);
+    type(w.box("TXTTimingTime"), QStringLiteral("1.0"));  // the time rule compares numbers
+    step("UPDTimingTime", -1);
+    EXPECT_EQ(w.text("TXTTimingTime") + " " + unit("CBOTimingTimeMult"), "990 us");
 }
 
-TEST_F(CapacitorsPage, NoFiniteValueShowsNothingAndRecovers) {
+TEST_F(CapacitorsPage, AnyTextLeavesOnlyNumbersOnScreenAndThePageRecovers) {
     type(w.box("TXTTimingRes"), QString());  // T = 0: the discharge is over
-    EXPECT_EQ(w.caption("LBLCapVout1"), " 0v");
-    EXPECT_EQ(w.caption("LBLCapVout2"), " 10v");
-    EXPECT_EQ(marker(), 2970);
-    EXPECT_EQ(w.caption("LBLCapVolt"), "10ms>>");
-
+    EXPECT_EQ(outputs(), " 0v| 10v");
     type(w.box("TXTTimingTime"), QStringLiteral("0"));  // 0 / 0
-    EXPECT_EQ(w.caption("LBLCapVout1"), "");
-    EXPECT_EQ(w.caption("LBLCapVout2"), "");
+    EXPECT_EQ(outputs(), "|");
     EXPECT_EQ(marker(), 2970);
-
+    const QString hostile[] = {QStringLiteral("abc"), QStringLiteral("--5"),  QStringLiteral("-1E400"),
+                               QStringLiteral("&HFFFF"), QStringLiteral("   "), QStringLiteral("\u03bb\u20ac\u4e2d"),
+                               QStringLiteral("1E-400"), QString(10000, QLatin1Char('9'))};
+    for (const char* b : {"TXTTimingSupply", "TXTTimingTime", "TXTTimingCap", "TXTTimingRes"})
+        for (const QString& text : hostile) {
+            w.box(b)->setText(text);
+            EXPECT_EQ(outputs().find_first_not_of("0123456789.-+E v|"), std::string::npos) << b << outputs();
+        }
+    for (const char* b : {"TXTTimingSupply", "TXTTimingTime", "TXTTimingCap"}) type(w.box(b), QStringLiteral("10"));
     type(w.box("TXTTimingRes"), QStringLiteral("1"));
-    type(w.box("TXTTimingTime"), QStringLiteral("-1E300"));  // e^(huge)
-    EXPECT_EQ(w.caption("LBLCapVout1"), "");
-    EXPECT_EQ(w.caption("LBLCapVout2"), "");
-
-    type(w.box("TXTTimingTime"), QStringLiteral("10"));
-    EXPECT_EQ(w.caption("LBLCapVout1"), " 3.67v");
-    EXPECT_EQ(w.caption("LBLCapVout2"), " 6.32v");
-    EXPECT_EQ(marker(), 630);
+    EXPECT_EQ(outputs(), " 3.67v| 6.32v");
     EXPECT_EQ(timeLabel(), (kit::TwipRect{420, 2040, 465, 195}));
-    EXPECT_FALSE(timeLabelRight());
     EXPECT_TRUE(w.messages.shown.empty());
 }
 
-TEST_F(CapacitorsPage, AnyTypedTextLeavesOnlyNumbersOnScreen) {
-    const QString hostile[] = {
-        QStringLiteral("abc"),     QStringLiteral("1.2.3"),       QStringLiteral("--5"),
-        QStringLiteral("1e999"),   QStringLiteral("-1E400"),      QStringLiteral("1D5"),
-        QStringLiteral("&HFFFF"),  QStringLiteral("   "),         QStringLiteral("\u03bb\u20ac\u4e2d"),
-        QStringLiteral("E"),       QStringLiteral("..."),         QStringLiteral("1E-400"),
-        QString(10000, QLatin1Char('9')),
-    };
-    const char* boxes[] = {"TXTTimingSupply", "TXTTimingTime", "TXTTimingCap", "TXTTimingRes"};
-    for (const char* b : boxes) {
-        for (const QString& text : hostile) {
-            w.box(b)->setText(text);
-            for (const char* out : {"LBLCapVout1", "LBLCapVout2"}) {
-                const std::string shown = w.caption(out);
-                EXPECT_TRUE(shown.empty() || (shown.back() == 'v' &&
-                                              shown.find_first_not_of("0123456789.-+E v") == std::string::npos))
-                    << b << " <- " << text.left(20).toStdString() << ": " << shown;
-            }
-            EXPECT_GE(marker(), ohm::kMarkerFloorX);
-            EXPECT_LE(marker(), 2970);
-        }
-        w.box(b)->setText(b == std::string("TXTTimingRes") ? QStringLiteral("1") : QStringLiteral("10"));
-    }
-    EXPECT_EQ(w.caption("LBLCapVout1"), " 3.67v");
-}
-
 TEST_F(CapacitorsPage, SpeakableNamesAndKeyboardOrder) {
-    const char* named[] = {"TXTTimingSupply", "UPDTimingSupply", "TXTTimingTime",  "UPDTimingTime",
-                           "CBOTimingTimeMult", "TXTTimingCap",  "UPDTimingCap",   "CBOTimingCapMult",
-                           "TXTTimingRes",    "UPDTimingRes",    "CBOTimingResMult", "LBLCapVout1",
-                           "LBLCapVout2",     "LBLCapVolt"};
-    for (const char* n : named) EXPECT_FALSE(w.get<QWidget>(n)->accessibleName().isEmpty()) << n;
-    // Tab runs through the inputs left to right (the three labels are not stops).
-    for (int i = 0; i + 1 < static_cast<int>(std::size(named)) - 3; ++i) {
-        QWidget* from = w.get<QWidget>(named[i]);
+    const char* order[] = {"TXTTimingSupply", "UPDTimingSupply", "TXTTimingTime", "UPDTimingTime",
+                           "CBOTimingTimeMult", "TXTTimingCap",  "UPDTimingCap",  "CBOTimingCapMult",
+                           "TXTTimingRes",    "UPDTimingRes",    "CBOTimingResMult"};
+    for (std::size_t i = 0; i < std::size(order); ++i) {
+        QWidget* from = w.get<QWidget>(order[i]);
+        EXPECT_FALSE(from->accessibleName().isEmpty()) << order[i];
+        if (i + 1 == std::size(order)) break;
         from->setFocus();
         QTest::keyClick(from, Qt::Key_Tab);
-        EXPECT_EQ(w.focused(), w.get<QWidget>(named[i + 1])) << named[i];
+        EXPECT_EQ(w.focused(), w.get<QWidget>(order[i + 1])) << order[i];
     }
-
-    // The arrow keys step a focused spin button as the arrows do.
-    QTest::keyClick(w.spin("UPDTimingTime"), Qt::Key_Up);
+    for (const char* l : {"LBLCapVout1", "LBLCapVout2", "LBLCapVolt"})
+        EXPECT_FALSE(w.label(l)->accessibleName().isEmpty()) << l;
+    QTest::keyClick(w.spin("UPDTimingTime"), Qt::Key_Up);  // arrow keys step as the arrows do
     EXPECT_EQ(w.text("TXTTimingTime"), "11");
     EXPECT_TRUE(w.label("LBLCapVout1")->textInteractionFlags() & Qt::TextSelectableByMouse);
 }
