@@ -154,6 +154,9 @@ TEST_F(CmosMonostablePage, CapacitorCaptionFollowsTextAndPickedUnitButNotATypedU
     EXPECT_EQ(r(), "145K");
     type(w.box("TXTMonoCap"), "22");
     EXPECT_EQ(c(), "22");
+    QTest::keyClick(unitText, Qt::Key_Return);  // Enter takes the entry named and calculates
+    EXPECT_EQ(c(), "22uF");
+    EXPECT_EQ(w.lastMessage().substr(0, 30), "Range Error:  R1 =  659ohms\r\rR");  // 0.01 s / (0.69 x 22 uF)
 }
 
 TEST_F(CmosMonostablePage, AnyTypedTextEndsInResultsOrOneMessage) {
