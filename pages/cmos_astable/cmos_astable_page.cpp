@@ -23,6 +23,7 @@ constexpr int kR1TopFixed = 1140;
 constexpr int kR1TopRange = 900;
 constexpr int kR2LeftFixed = 4710;
 constexpr int kR2LeftRange = 4350;
+constexpr int kCapLabelWidth = 600;
 
 const QString kFreqName = QStringLiteral("Frequency, hertz");
 const QString kMinFreqName = QStringLiteral("Minimum frequency, hertz");
@@ -50,9 +51,10 @@ CmosAstablePage::CmosAstablePage(QWidget* window, kit::Messages& messages, Windo
     LBLCMOSR_[1]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     LBLCMOSR_[2]->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     LBLCMOSR_[3]->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    LBLCMOSCap_[0] = kit::label(f, "LBLCMOSCap(0)", {3090, 1140, 465, 225}, {},
+    // 600 twips wide, so a caption such as "0.47uF" is not cut off; both stand in free space.
+    LBLCMOSCap_[0] = kit::label(f, "LBLCMOSCap(0)", {3090, 1140, kCapLabelWidth, 225}, {},
                                 QStringLiteral("Capacitor value, circuit 1"));
-    LBLCMOSCap_[1] = kit::label(f, "LBLCMOSCap(1)", {4380, 1740, 465, 225}, {},
+    LBLCMOSCap_[1] = kit::label(f, "LBLCMOSCap(1)", {4380, 1740, kCapLabelWidth, 225}, {},
                                 QStringLiteral("Capacitor value, circuit 2"));
     for (QLabel* l : LBLCMOSR_) kit::copyable(l);
     for (QLabel* l : LBLCMOSCap_) kit::copyable(l);

@@ -86,7 +86,7 @@ TEST_F(CmosAstablePage, OpensInFixedModeWithTenNanofaradsAtFiveVolts) {
     // Geometry of the controls that never move.
     const std::pair<const char*, kit::TwipRect> places[] = {
         {"LBLCMOSR(1)", {810, 1410, 555, 225}},     {"LBLCMOSR(3)", {5040, 300, 645, 225}},
-        {"LBLCMOSCap(0)", {3090, 1140, 465, 225}},  {"LBLCMOSCap(1)", {4380, 1740, 465, 225}},
+        {"LBLCMOSCap(0)", {3090, 1140, 600, 225}},  {"LBLCMOSCap(1)", {4380, 1740, 600, 225}},
         {"Label14", {420, 2400, 1125, 255}},        {"OPTCMOSFixed", {510, 2700, 825, 225}},
         {"OPTCMOSRange", {510, 2940, 825, 225}},    {"Label15", {1980, 2400, 855, 255}},
         {"Label16", {1590, 2700, 375, 225}},        {"Label17", {1650, 2970, 315, 225}},
