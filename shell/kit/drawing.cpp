@@ -51,7 +51,12 @@ void Rect::setOutline(QColor c) {
     changed();
 }
 
-bool Picture::isValid() const { return renderer_ && renderer_->isValid(); }
+QSvgRenderer* Picture::renderer() const {
+    if (!renderer_) renderer_ = std::make_unique<QSvgRenderer>(source_);
+    return renderer_.get();
+}
+
+bool Picture::isValid() const { return renderer()->isValid(); }
 
 Drawing::Drawing(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("drawing"));
@@ -91,7 +96,6 @@ Picture* Drawing::addPicture(const char* name, TwipRect r, const QString& resour
     p->setObjectName(QString::fromLatin1(name));
     p->rect_ = r;
     p->source_ = resource;
-    p->renderer_ = std::make_unique<QSvgRenderer>(resource);
     pictures_.push_back(p);
     update();
     return p;
@@ -100,7 +104,7 @@ Picture* Drawing::addPicture(const char* name, TwipRect r, const QString& resour
 void Drawing::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     for (Picture* p : pictures_)
-        if (p->isVisible() && p->isValid()) p->renderer_->render(&painter, pixels(p->rect_));
+        if (p->isVisible() && p->isValid()) p->renderer()->render(&painter, pixels(p->rect_));
 
     for (Rect* r : rects_) {
         if (!r->isVisible()) continue;

@@ -89,9 +89,11 @@ public:
 
 private:
     explicit Picture(Drawing* owner) : Shape(owner) {}
+    QSvgRenderer* renderer() const;
     TwipRect rect_;
     QString source_;
-    std::unique_ptr<QSvgRenderer> renderer_;
+    // Parsed on first use: most pictures sit on hidden pages at start-up.
+    mutable std::unique_ptr<QSvgRenderer> renderer_;
     friend class Drawing;
 };
 
