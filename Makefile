@@ -3,7 +3,7 @@
 # and builds with CMake presets.
 
 PACKAGES := cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-svg-dev \
-            libgtest-dev libbenchmark-dev fonts-dejavu-core \
+            libgtest-dev libbenchmark-dev fonts-dejavu-core fonts-dejavu-extra \
             xvfb dbus at-spi2-core python3 python3-pyatspi
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
