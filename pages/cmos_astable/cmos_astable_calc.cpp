@@ -15,7 +15,7 @@ constexpr float kMaxFreq = 1000000.0F;
 constexpr float kMinR = 4700.0F;
 constexpr float kMaxR = 10000000.0F;
 constexpr float kMinVR1 = 100.0F;
-constexpr float kMinVR2 = 1000.0F;  // the Schmitt circuit's pot needs more travel than circuit 1's
+constexpr float kMinVR2 = 1000.0F;  // circuit 2's pot has a higher floor than circuit 1's
 constexpr float kMaxVR = 2200000.0F;
 constexpr double kNanoPerFarad = 1e9;
 
