@@ -48,8 +48,6 @@ struct Success {
 // Values worked by hand: each resistor is its voltage step over the current;
 // fitted taps walk down the chain with I' = (Vs1 - Vs2) / sum of fitted R.
 const Success kSuccess[] = {
-    {"HalfWay", "10v", "0v", {"5v"}, k100uA, DividerSeries::Ideal, "10v", "0v", {"5v"}, {"50K", "50K"}, {}, {}},
-    {"ThreeVoltsIdeal", "10v", "0v", {"3v"}, k100uA, DividerSeries::Ideal, "10v", "0v", {"3v"}, {"70K", "30K"}, {}, {}},
     // 30K sits midway between 27K and 33K: the smaller wins. 10 - 68K * 10 / 95K = 2.84.
     {"ThreeVoltsE12", "10v", "0v", {"3v"}, k100uA, DividerSeries::E12, "10v", "0v", {"3v"}, {"68K", "27K"}, {"2.84v"}, {}},
     // 10 - 68K * 10 / 98K = 3.06.
@@ -185,10 +183,7 @@ TEST(FitToSeries, NearestPreferredValue) {
         float fitted;
     };
     const Row rows[] = {
-        {30000, DividerSeries::E12, 27000},    // tie between 2.7 and 3.3: the smaller
-        {92000, DividerSeries::E12, 100000},   // above 9.1: up to the next decade
         {9100, DividerSeries::E12, 8200},      // exactly 9.1 is the midpoint: the smaller
-        {92000, DividerSeries::E24, 91000},    // nearer 91K than 100K
         {95500, DividerSeries::E24, 91000},    // the midpoint itself stays down
         {96000, DividerSeries::E24, 100000},
         {0.47F, DividerSeries::E12, 0.47F},    // below 1 ohm, a decade down

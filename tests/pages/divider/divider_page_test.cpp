@@ -204,13 +204,7 @@ TEST(DividerPage, FaultsSelectTheBoxAndLeaveEarlierResults) {
 
 TEST(DividerPage, EachResistorAboveTenMegGivesItsMessageAndTheRestGoOn) {
     Page p;
-    type(p.supply(0), QStringLiteral("20v"));
-    type(p.tap(0), QStringLiteral("19v"));
-    uitest::pick(p.w.list("CBODivCurrent"), 0);  // 1uA: 1M, then 19M
-    p.calculate();
-    EXPECT_EQ(p.messages(), (Texts{"Resistor R2 greater than 10M"}));
-    EXPECT_EQ(p.values(2), (Texts{"1M", "R2"}));
-    p.w.clearMessages();
+    uitest::pick(p.w.list("CBODivCurrent"), 0);  // 1uA
     type(p.supply(0), QStringLiteral("30v"));
     type(p.tap(0), QStringLiteral("15v"));  // 15M each
     p.calculate();
