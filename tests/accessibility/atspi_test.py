@@ -98,7 +98,7 @@ def main():
     if tap is None:
         return 1
     e12 = find(app, "radio button", "E12 series")
-    calc = find(app, "push button", "Calculate Resistance Values")
+    calc = find(app, "push button", "Calculate resistance values")
     r1 = find(app, "label", "R1 value")
     r2 = find(app, "label", "R2 value")
     check(None not in (e12, calc, r1, r2), "series option, button and value labels are found by name")
