@@ -125,7 +125,11 @@ void enterPresses(QLineEdit* box, QAbstractButton* button) {
     QObject::connect(box, &QLineEdit::returnPressed, button, [button] { button->click(); });
 }
 
-void copyable(QLabel* l) { l->setTextInteractionFlags(Qt::TextSelectableByMouse); }
+void copyable(QLabel* l) {
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    l->setProperty(kResultLabelProperty, true);
+    installAccessibility();
+}
 
 QColor colourFromBgr(double number) {
     const auto v = static_cast<unsigned long>(number < 0 ? 0 : (number > 0xFFFFFF ? 0xFFFFFF : number));

@@ -4,6 +4,7 @@
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -33,13 +34,58 @@ private:
     SpinButton* spin() const { return static_cast<SpinButton*>(widget()); }
 };
 
-QAccessibleInterface* SpinButtonFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("kit::SpinButton") && object != nullptr && object->isWidgetType())
-        return new SpinButtonAccessible(static_cast<QWidget*>(object));
+// A label keeps its spoken name ("R2 value") and offers what it shows as
+// text, so a screen reader can read a result and not only its name.
+class ResultLabelAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit ResultLabelAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::StaticText) {}
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value || t == QAccessible::Description) return shown();
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) return shown();
+        return QAccessibleWidget::text(t);
+    }
+    QString text(int start, int end) const override { return shown().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(shown().size()); }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+private:
+    QString shown() const { return static_cast<QLabel*>(widget())->text(); }
+};
+
+QAccessibleInterface* KitFactory(const QString& className, QObject* object) {
+    if (object == nullptr || !object->isWidgetType()) return nullptr;
+    if (className == QLatin1String("kit::SpinButton")) return new SpinButtonAccessible(static_cast<QWidget*>(object));
+    // Every label: an interface may be made (and cached) while the label is
+    // still being set up, so it must not depend on how the page marks it.
+    if (className == QLatin1String("QLabel"))
+        return new ResultLabelAccessible(static_cast<QWidget*>(object));
     return nullptr;
 }
 
 }  // namespace
+
+void installAccessibility() {
+    static const bool installed = (QAccessible::installFactory(KitFactory), true);
+    (void)installed;
+}
 
 OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent) {
     // clicked covers the mouse, the space bar and arrow keys within a group.
@@ -54,8 +100,7 @@ void OptionButton::select() {
 }
 
 SpinButton::SpinButton(QWidget* parent) : QWidget(parent) {
-    static const bool factoryInstalled = (QAccessible::installFactory(SpinButtonFactory), true);
-    (void)factoryInstalled;
+    installAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     up_ = new QToolButton(this);
     down_ = new QToolButton(this);

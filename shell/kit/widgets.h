@@ -11,6 +11,11 @@ class QToolButton;
 
 namespace kit {
 
+// Marks a label whose text is a computed result (see kit::copyable).
+inline constexpr const char* kResultLabelProperty = "kitResultLabel";
+// Lets screen readers use our spin buttons and read the values labels show.
+void installAccessibility();
+
 // An option button. `selected` is emitted when the person clicks it and when
 // the program calls select(), even when it was already the chosen one, so
 // start-up runs the same handler a click does.

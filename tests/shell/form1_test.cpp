@@ -91,3 +91,17 @@ TEST(Form1, FarewellLinesAreJoinedBySingleCarriageReturns) {
 }
 
 }  // namespace
+
+#include <QAccessible>
+
+namespace {
+TEST(Form1, ResultLabelsOfferTheirValueToScreenReaders) {
+    uitest::Window w;
+    QLabel* r1 = w.label("LBLPRes(0)");
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(r1);
+    ASSERT_NE(a, nullptr);
+    ASSERT_NE(a->textInterface(), nullptr);
+    EXPECT_EQ(a->text(QAccessible::Name).toStdString(), "R1 value");
+    EXPECT_EQ(a->textInterface()->text(0, a->textInterface()->characterCount()).toStdString(), "R1");
+}
+}  // namespace
