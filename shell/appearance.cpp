@@ -5,6 +5,10 @@
 #include <QLocale>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOptionComplex>
+#include <QWidget>
+
+#include "shell/kit/kit.h"
 
 namespace ohm {
 namespace {

@@ -46,7 +46,7 @@ void makeDrawingLabel(QLabel* l) { setPixelSize(l, 9); }
 // face keep "nF" and "uF" readable beside it.
 void makeNarrowList(QComboBox* c) {
     setPixelSize(c, 9);
-    c->setStyleSheet(QStringLiteral("QComboBox { padding-left: 3px; } QComboBox::drop-down { width: 13px; }"));
+    kit::narrowList(c);
 }
 
 QLabel* valueLabel(QWidget* parent, const char* name, kit::TwipRect r, const QString& spoken) {

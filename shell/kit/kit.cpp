@@ -125,6 +125,8 @@ void enterPresses(QLineEdit* box, QAbstractButton* button) {
     QObject::connect(box, &QLineEdit::returnPressed, button, [button] { button->click(); });
 }
 
+void narrowList(QComboBox* list) { list->setProperty(kNarrowListProperty, true); }
+
 void copyable(QLabel* l) {
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     l->setProperty(kResultLabelProperty, true);

@@ -67,6 +67,10 @@ void focus(QWidget* w);
 // Focus with the caret before the last character (at the start when empty).
 void focusBeforeLast(QLineEdit* box);
 
+// A unit list too narrow for the usual drop-down arrow gets a slimmer one.
+inline constexpr const char* kNarrowListProperty = "kitNarrowList";
+void narrowList(QComboBox* list);
+
 // Enter in `box` presses `button` (the page's or group's calculate button).
 void enterPresses(QLineEdit* box, QAbstractButton* button);
 // A result label whose text can be selected with the mouse and copied.
