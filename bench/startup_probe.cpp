@@ -1,12 +1,15 @@
-// Started by bench_startup: builds either the whole window or a bare one,
-// shows it, and quits as soon as its first frame has been painted. The
-// parent times the process from start to exit.
+// Started by bench_startup: builds the whole window, a bare one, or a bare
+// one with a line of text, shows it, and when its first frame has been
+// painted writes the monotonic clock (nanoseconds) to standard output and
+// quits. The parent read the same clock just before starting the process.
 #include <QApplication>
+#include <QLabel>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 
@@ -20,6 +23,11 @@ public:
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Paint && !seen_) {
             seen_ = true;
+            QTimer::singleShot(0, qApp, [] {  // the frame is painted once this event is done
+                const auto now = std::chrono::steady_clock::now().time_since_epoch();
+                std::printf("%lld\n", static_cast<long long>(std::chrono::nanoseconds(now).count()));
+                std::fflush(stdout);
+            });
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);  // after this paint completes
         }
         return false;
@@ -32,6 +40,7 @@ private:
 
 int main(int argc, char* argv[]) {
     const bool bare = argc > 1 && std::strcmp(argv[1], "--bare") == 0;
+    const bool text = argc > 1 && std::strcmp(argv[1], "--text") == 0;
     const bool verbose = argc > 2 && std::strcmp(argv[2], "--verbose") == 0;
     QElapsedTimer clock;
     clock.start();
@@ -40,8 +49,15 @@ int main(int argc, char* argv[]) {
     const qint64 appReady = clock.nsecsElapsed();
     FirstPaint watcher;
     kit::RecordingMessages messages;  // closing must not wait on the farewell box
-    QWidget* window = bare ? new QWidget : new ohm::Form1(messages);
-    if (bare) window->resize(478, 361);
+    QWidget* window = nullptr;
+    if (bare) {
+        window = new QWidget;
+    } else if (text) {
+        window = new QLabel(QStringLiteral("Ohmbench"));
+    } else {
+        window = new ohm::Form1(messages);
+    }
+    if (bare || text) window->resize(478, 361);
     const qint64 built = clock.nsecsElapsed();
     window->installEventFilter(&watcher);
     window->show();
