@@ -95,7 +95,7 @@ TEST_P(HostileInput, EveryOutcomeIsAResultOrAMessage) {
     // What the test itself typed is not the program's doing.
     QHash<QLineEdit*, QString> typed;
     std::mt19937 rng(20261206);
-    constexpr int kCases = 1500;
+    constexpr int kCases = 2500;
     for (int n = 0; n < kCases; ++n) {
         // Now and then change a mode or a unit, so every path gets its turn.
         if (!options.isEmpty() && n % 7 == 0)
