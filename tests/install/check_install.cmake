@@ -1,0 +1,25 @@
+# Installs into a scratch prefix and checks that a desktop finds the program:
+# the executable, its desktop entry naming it and its icon, and the icon.
+#   cmake -DBUILD_DIR=... -DPREFIX=... -P check_install.cmake
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${PREFIX}"
+                RESULT_VARIABLE rc OUTPUT_QUIET)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "install failed: ${rc}")
+endif()
+foreach(f bin/ohmbench share/applications/ohmbench.desktop share/icons/hicolor/scalable/apps/ohmbench.svg)
+  if(NOT EXISTS "${PREFIX}/${f}")
+    message(FATAL_ERROR "not installed: ${f}")
+  endif()
+endforeach()
+file(STRINGS "${PREFIX}/share/applications/ohmbench.desktop" entry)
+foreach(line "Type=Application" "Exec=ohmbench" "Icon=ohmbench" "Name=Ohmbench")
+  if(NOT line IN_LIST entry)
+    message(FATAL_ERROR "desktop entry lacks ${line}")
+  endif()
+endforeach()
+file(READ "${PREFIX}/share/icons/hicolor/scalable/apps/ohmbench.svg" icon)
+if(NOT icon MATCHES "<svg")
+  message(FATAL_ERROR "the icon is not an SVG picture")
+endif()
+message(STATUS "1 passed, 0 failed")
