@@ -1,3 +1,4 @@
+cmake_policy(SET CMP0057 NEW)
 # Installs into a scratch prefix and checks that a desktop finds the program:
 # the executable, its desktop entry naming it and its icon, and the icon.
 #   cmake -DBUILD_DIR=... -DPREFIX=... -P check_install.cmake
