@@ -1,5 +1,4 @@
 #include <QFontMetrics>
-#include <QGroupBox>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -14,42 +13,39 @@
 
 namespace {
 
-using uitest::type;
-
 class CapacitorsPage : public ::testing::Test {
 protected:
     void SetUp() override {
         w.form().show();  // the spin arrows are sized when shown
         w.showTab("Capacitors");
     }
-    void step(const char* spin, int times) {  // up for times > 0, down below
-        for (int i = 0; i < std::abs(times); ++i)
-            uitest::click(times > 0 ? w.spin(spin)->upArrow() : w.spin(spin)->downArrow());
-    }
-    std::string unit(const char* list) const { return w.list(list)->currentText().toStdString(); }
     int marker() const { return w.line("LINCapVolt")->x1(); }
-    kit::TwipRect timeLabel() const { return kit::twipRect(w.label("LBLCapVolt")); }
-    bool rightJustified() const { return (w.label("LBLCapVolt")->alignment() & Qt::AlignRight) != 0; }
-    std::string outputs() const { return w.caption("LBLCapVout1") + "|" + w.caption("LBLCapVout2"); }
+    // Outputs, time label, marker, label left+width and justification: " 3.67v| 6.32v 10ms 630 420+465L".
+    std::string screen() const {
+        const kit::TwipRect r = kit::twipRect(w.label("LBLCapVolt"));
+        const bool right = (w.label("LBLCapVolt")->alignment() & Qt::AlignRight) != 0;
+        return w.caption("LBLCapVout1") + "|" + w.caption("LBLCapVout2") + " " + w.caption("LBLCapVolt") + " " +
+               std::to_string(marker()) + " " + std::to_string(r.left) + "+" + std::to_string(r.width) +
+               (right ? "R" : "L");
+    }
+    // "Supply", "Time", "Cap" or "Res": its box, then the two supply labels or the unit.
+    std::string shown(const std::string& what) const {
+        const std::string text = w.text(("TXTTiming" + what).c_str()) + " ";
+        if (what == "Supply") return text + w.caption("LBLCapVs1") + w.caption("LBLCapVs2");
+        return text + w.list(("CBOTiming" + what + "Mult").c_str())->currentText().toStdString();
+    }
 
     uitest::Window w;
 };
 
 TEST_F(CapacitorsPage, OpensOnTenMillisecondsOfTenMicrofaradsThroughOneK) {
-    EXPECT_EQ(w.text("TXTTimingSupply") + w.text("TXTTimingTime") + w.text("TXTTimingCap") + w.text("TXTTimingRes"),
-              "1010101");
-    EXPECT_EQ(unit("CBOTimingTimeMult") + unit("CBOTimingCapMult") + unit("CBOTimingResMult"), "msuFK");
-    EXPECT_EQ(outputs(), " 3.67v| 6.32v");  // 10 e^-1 = 3.679, the rest 6.321
-    EXPECT_EQ(marker(), 630);
-    EXPECT_EQ(w.line("LINCapVolt")->y2(), 2100);
-    EXPECT_EQ(w.caption("LBLCapVolt"), "10ms");
-    EXPECT_EQ(timeLabel(), (kit::TwipRect{420, 2040, 465, 195}));
-    EXPECT_FALSE(rightJustified());
-    EXPECT_EQ(w.spin("UPDTimingCap")->value(), 6);
-    EXPECT_EQ(w.caption("LBLCapVs1") + w.caption("LBLCapVs2") + w.caption("Label48"), "10v10v0v");
-    EXPECT_EQ(w.caption("Label51"), "Formula:                       V = Vo Exp(-t/T)");
-    EXPECT_EQ(w.get<QGroupBox>("FrmGraph")->parentWidget(), w.get<QGroupBox>("FrmCapacitor"));
-    EXPECT_TRUE(w.messages.shown.empty());
+    EXPECT_EQ(shown("Supply") + "|" + shown("Time") + "|" + shown("Cap") + "|" + shown("Res"),
+              "10 10v10v|10 ms|10 uF|1 K");
+    EXPECT_EQ(screen(), " 3.67v| 6.32v 10ms 630 420+465L");
+    EXPECT_EQ(kit::twipRect(w.label("LBLCapVolt")), (kit::TwipRect{420, 2040, 465, 195}));
+    const QFontMetrics fm(w.label("LBLCapVolt")->font());  // the longest stepped times fit their label
+    EXPECT_LE(fm.horizontalAdvance(QStringLiteral("990ms>>")), kit::px(645));
+    EXPECT_LE(fm.horizontalAdvance(QStringLiteral("100ms")), kit::px(465));
 }
 
 TEST_F(CapacitorsPage, TheMarkerMeetsTheCurvesAtWholeTimeConstants) {
@@ -57,15 +53,14 @@ TEST_F(CapacitorsPage, TheMarkerMeetsTheCurvesAtWholeTimeConstants) {
     EXPECT_TRUE(w.picture("Image2")->isValid() && w.picture("Image3")->isValid());
     // The art at one pixel per twip: 1 is at y 120, 0 at y 1380; look down the
     // marker's column for red at e^-n and light blue at 1 - e^-n.
-    QSvgRenderer art(QStringLiteral(":/assets/capacitor_graph.svg"));
     QImage img(2850, 1695, QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter painter(&img);
-    art.render(&painter, QRectF(0, 0, 2850, 1695));
+    QSvgRenderer(QStringLiteral(":/assets/capacitor_graph.svg")).render(&painter, QRectF(0, 0, 2850, 1695));
     painter.end();
-    const std::pair<const char*, double> rows[] = {{"10", .3679}, {"20", .1353}, {"30", .0498}, {"50", .0067}};
+    const std::pair<const char*, double> rows[] = {{"10", .3679}, {"20", .1353}, {"50", .0067}};
     for (const auto& [ms, falling] : rows) {
-        type(w.box("TXTTimingTime"), QString::fromLatin1(ms));
+        uitest::type(w.box("TXTTimingTime"), QString::fromLatin1(ms));
         auto found = [&](double fraction, auto colour) {
             const int y = static_cast<int>(std::lround(1380 - 1260 * fraction));
             for (int dy = -20; dy <= 20; ++dy)
@@ -77,128 +72,75 @@ TEST_F(CapacitorsPage, TheMarkerMeetsTheCurvesAtWholeTimeConstants) {
     }
 }
 
-TEST_F(CapacitorsPage, TabFocusesTheTimeAndEveryChangeRecomputes) {
+TEST_F(CapacitorsPage, TabFocusesTheTimeAndEveryBoxAndListRecomputes) {
     w.showTab("Resistors");
     w.showTab("Capacitors");
     EXPECT_EQ(w.focused(), w.box("TXTTimingTime"));
-    type(w.box("TXTTimingSupply"), QStringLiteral("5"));
-    EXPECT_EQ(outputs(), " 1.83v| 3.16v");
-    type(w.box("TXTTimingRes"), QStringLiteral("4k7"));  // 4 K: t = T / 4, e^-.25 = .7788
-    EXPECT_EQ(outputs(), " 3.89v| 1.1v");
-    uitest::pick(w.list("CBOTimingResMult"), 0);  // 4 ohms: T = 40 us, 10 ms is beyond
-    EXPECT_EQ(w.caption("LBLCapVolt"), "10ms>>");
-    EXPECT_EQ(outputs(), " 0v| 5v");
-}
-
-TEST_F(CapacitorsPage, BeyondTheGraphTheLabelWidensAndTurnsRight) {
-    type(w.box("TXTTimingTime"), QStringLiteral("100"));  // 10 T
-    EXPECT_EQ(marker(), 2970);
-    EXPECT_EQ(timeLabel(), (kit::TwipRect{2380, 2040, 645, 195}));
-    EXPECT_TRUE(rightJustified());
-    EXPECT_EQ(w.caption("LBLCapVolt"), "100ms>>");
-    const QFontMetrics fm(w.label("LBLCapVolt")->font());  // the longest stepped texts fit
-    EXPECT_LE(fm.horizontalAdvance(QStringLiteral("990ms>>")), kit::px(645));
-    EXPECT_LE(fm.horizontalAdvance(QStringLiteral("100ms")), kit::px(465));
-    type(w.box("TXTTimingTime"), QStringLiteral("20"));
-    EXPECT_EQ(timeLabel(), (kit::TwipRect{780, 2040, 465, 195}));  // 2 T: 990 - 210
-    EXPECT_FALSE(rightJustified());
-}
-
-TEST_F(CapacitorsPage, SupplyButtonStopsAtItsEndsAndAloneSetsTheTerminalLabels) {
-    step("UPDTimingSupply", -1);
-    EXPECT_EQ(w.text("TXTTimingSupply") + "|" + w.caption("LBLCapVs1") + "|" + w.caption("LBLCapVs2"), "9.9|9.9v|9.9v");
-    EXPECT_EQ(w.caption("LBLCapVout1"), " 3.64v");  // 9.9 x .367879 = 3.642
-    step("UPDTimingSupply", -99);
-    EXPECT_EQ(w.text("TXTTimingSupply") + "|" + w.caption("LBLCapVs1"), ".1|.1v");
-    step("UPDTimingSupply", 160);
-    EXPECT_EQ(w.text("TXTTimingSupply"), "15");
-    type(w.box("TXTTimingSupply"), QStringLiteral("5"));
-    EXPECT_EQ(w.caption("LBLCapVout1"), " 1.83v");
-    EXPECT_EQ(w.caption("LBLCapVs1"), "15v");
-}
-
-TEST_F(CapacitorsPage, TimeButtonWalksTheSequenceAndTheUnits) {
-    const std::pair<int, const char*> walk[] = {{-1, "9.9 ms"}, {-89, "1 ms"}, {-1, "990 us"},
-                                                {1, "1 ms"},    {179, "99 ms"}, {1, "100 ms"}};
-    for (const auto& [steps, shown] : walk) {
-        step("UPDTimingTime", steps);
-        EXPECT_EQ(w.text("TXTTimingTime") + " " + unit("CBOTimingTimeMult"), shown);
+    // Each row changes what is shown, so a control left unconnected fails its row.
+    const struct { const char *control, *typed; int picked; const char* screen; } rows[] = {
+        {"TXTTimingTime", "100", 0, " 0v| 9.99v 100ms>> 2970 2380+645R"},  // 10 T: beyond the graph
+        {"TXTTimingTime", "20", 0, " 1.35v| 8.64v 20ms 990 780+465L"},     // 2 T
+        {"TXTTimingSupply", "5", 0, " .67v| 4.32v 20ms 990 780+465L"},
+        {"TXTTimingRes", "4k7", 0, " 3.03v| 1.96v 20ms 450 240+465L"},  // reads as 4 K: T / 2
+        {"CBOTimingResMult", nullptr, 0, " 0v| 5v 20ms>> 2970 2380+645R"},  // 4 ohms: T = 40 us
+        {"CBOTimingTimeMult", nullptr, 1, " 3.03v| 1.96v 20us 450 240+465L"},
+        {"CBOTimingCapMult", nullptr, 1, " 0v| 5v 20us>> 2970 2380+645R"},
+        {"TXTTimingCap", "10000", 0, " 3.03v| 1.96v 20us 450 240+465L"},
+        // No time constant: the discharge is over; then 0 / 0 has no value; then back.
+        {"TXTTimingRes", "", 0, " 0v| 5v 20us>> 2970 2380+645R"},
+        {"TXTTimingTime", "0", 0, "| 0us>> 2970 2380+645R"},
+        {"TXTTimingRes", "4", 0, " 5v| 0v 0us 270 60+465L"},
+    };
+    for (const auto& r : rows) {
+        if (r.typed) uitest::type(w.box(r.control), QString::fromLatin1(r.typed));
+        else uitest::pick(w.list(r.control), r.picked);
+        EXPECT_EQ(screen(), r.screen) << r.control << " " << (r.typed ? r.typed : "picked");
     }
-    uitest::pick(w.list("CBOTimingTimeMult"), 0);
-    step("UPDTimingTime", -181);  // nothing below ns: 1 wraps to 990 ns
-    EXPECT_EQ(w.text("TXTTimingTime") + " " + unit("CBOTimingTimeMult"), "990 ns");
-}
-
-TEST_F(CapacitorsPage, CapacitanceAndResistanceWalkTheirSeriesAcrossUnits) {
-    const std::pair<int, const char*> caps[] = {{-6, "1 uF"}, {-1, "680 nF"}, {-18, "680 pF"}, {-18, "680 pF"}};
-    for (const auto& [steps, shown] : caps) {
-        step("UPDTimingCap", steps);
-        EXPECT_EQ(w.text("TXTTimingCap") + " " + unit("CBOTimingCapMult"), shown);
-    }
-    const std::pair<int, const char*> ress[] = {{-1, "910   "}, {1, "1 K"}, {-1, "910   "}};
-    for (const auto& [steps, shown] : ress) {
-        step("UPDTimingRes", steps);
-        EXPECT_EQ(w.text("TXTTimingRes") + " " + unit("CBOTimingResMult"), shown);
-    }
-    uitest::pick(w.list("CBOTimingResMult"), 1);
-    step("UPDTimingRes", 1);  // 910 K up is 1 M, and at M it wraps in M
-    EXPECT_EQ(w.text("TXTTimingRes") + " " + unit("CBOTimingResMult"), "1 M");
-    step("UPDTimingRes", 72);
-    EXPECT_EQ(w.text("TXTTimingRes") + " " + unit("CBOTimingResMult"), "1 M");
-}
-
-TEST_F(CapacitorsPage, TypedTextsDoNotMoveTheButtons) {
-    type(w.box("TXTTimingCap"), QStringLiteral("47"));
-    step("UPDTimingCap", 1);  // from the button's "10", not from 47
-    EXPECT_EQ(w.text("TXTTimingCap"), "15");
-    step("UPDTimingCap", 9);
-    type(w.box("TXTTimingCap"), QStringLiteral("1"));  // position 16 and the text "1"
-    step("UPDTimingCap", 1);
-    EXPECT_EQ(w.text("TXTTimingCap") + " " + unit("CBOTimingCapMult"), "680 nF");
-    step("UPDTimingTime", -90);
-    type(w.box("TXTTimingTime"), QStringLiteral("1.0"));  // the time rule compares numbers
-    step("UPDTimingTime", -1);
-    EXPECT_EQ(w.text("TXTTimingTime") + " " + unit("CBOTimingTimeMult"), "990 us");
-}
-
-TEST_F(CapacitorsPage, AnyTextLeavesOnlyNumbersOnScreenAndThePageRecovers) {
-    type(w.box("TXTTimingRes"), QString());  // T = 0: the discharge is over
-    EXPECT_EQ(outputs(), " 0v| 10v");
-    type(w.box("TXTTimingTime"), QStringLiteral("0"));  // 0 / 0
-    EXPECT_EQ(outputs(), "|");
-    EXPECT_EQ(marker(), 2970);
-    const QString hostile[] = {QStringLiteral("abc"), QStringLiteral("--5"),  QStringLiteral("-1E400"),
-                               QStringLiteral("&HFFFF"), QStringLiteral("   "), QStringLiteral("\u03bb\u20ac\u4e2d"),
-                               QStringLiteral("1E-400"), QString(10000, QLatin1Char('9'))};
-    for (const char* b : {"TXTTimingSupply", "TXTTimingTime", "TXTTimingCap", "TXTTimingRes"})
-        for (const QString& text : hostile) {
-            w.box(b)->setText(text);
-            EXPECT_EQ(outputs().find_first_not_of("0123456789.-+E v|"), std::string::npos) << b << outputs();
-        }
-    for (const char* b : {"TXTTimingSupply", "TXTTimingTime", "TXTTimingCap"}) type(w.box(b), QStringLiteral("10"));
-    type(w.box("TXTTimingRes"), QStringLiteral("1"));
-    EXPECT_EQ(outputs(), " 3.67v| 6.32v");
-    EXPECT_EQ(timeLabel(), (kit::TwipRect{420, 2040, 465, 195}));
     EXPECT_TRUE(w.messages.shown.empty());
+}
+
+TEST_F(CapacitorsPage, ButtonsWalkTheirSequencesAcrossUnits) {
+    // A typed text goes in first, then a picked unit, then the button steps (down below 0).
+    const struct { const char *what, *typed; int picked, steps; const char* shown; } rows[] = {
+        // The supply stops at .1 and 15; only its button writes the supply labels.
+        {"Supply", nullptr, -1, -1, "9.9 9.9v9.9v"}, {"Supply", nullptr, -1, -99, ".1 .1v.1v"},
+        {"Supply", nullptr, -1, 160, "15 15v15v"},   {"Supply", "5", -1, 0, "5 15v15v"},
+        {"Time", nullptr, -1, -1, "9.9 ms"},  {"Time", nullptr, -1, -89, "1 ms"}, {"Time", nullptr, -1, -1, "990 us"},
+        {"Time", nullptr, -1, 1, "1 ms"},     {"Time", nullptr, -1, 179, "99 ms"}, {"Time", nullptr, -1, 1, "100 ms"},
+        {"Time", nullptr, 0, -181, "990 ns"},  // nothing below ns: 1 wraps to 990 ns
+        // Typed 990.0 counts as 990 (the time rule compares numbers); the button steps from its own 990.
+        {"Time", "990.0", -1, 1, "1 us"},
+        // The series rules compare texts, and the button ignores what was typed.
+        {"Cap", "47", -1, 1, "15 uF"}, {"Cap", nullptr, -1, 9, "470 uF"}, {"Cap", "1", -1, 1, "680 nF"},
+        {"Cap", nullptr, -1, -18, "680 pF"}, {"Cap", nullptr, -1, -18, "680 pF"}, {"Cap", nullptr, -1, 1, "1 nF"},
+        {"Res", nullptr, -1, -1, "910   "}, {"Res", nullptr, -1, 1, "1 K"}, {"Res", nullptr, -1, -1, "910   "},
+        {"Res", nullptr, 1, 1, "1 M"},      {"Res", nullptr, -1, 72, "1 M"},  // at M it wraps in M
+    };
+    for (const auto& r : rows) {
+        const std::string what = r.what;
+        if (r.typed) uitest::type(w.box(("TXTTiming" + what).c_str()), QString::fromLatin1(r.typed));
+        if (r.picked >= 0) uitest::pick(w.list(("CBOTiming" + what + "Mult").c_str()), r.picked);
+        kit::SpinButton* spin = w.spin(("UPDTiming" + what).c_str());
+        for (int i = 0; i < std::abs(r.steps); ++i) uitest::click(r.steps > 0 ? spin->upArrow() : spin->downArrow());
+        EXPECT_EQ(shown(what), r.shown) << what << " " << r.steps;
+    }
+    // The stepped texts refresh too: 1 us of T = 1 nF x 1 M = 1 ms leaves 5 e^-.001 = 4.995.
+    EXPECT_EQ(w.caption("LBLCapVout1"), " 4.99v");
 }
 
 TEST_F(CapacitorsPage, SpeakableNamesAndKeyboardOrder) {
     const char* order[] = {"TXTTimingSupply", "UPDTimingSupply", "TXTTimingTime", "UPDTimingTime",
                            "CBOTimingTimeMult", "TXTTimingCap",  "UPDTimingCap",  "CBOTimingCapMult",
                            "TXTTimingRes",    "UPDTimingRes",    "CBOTimingResMult"};
-    for (std::size_t i = 0; i < std::size(order); ++i) {
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         QWidget* from = w.get<QWidget>(order[i]);
         EXPECT_FALSE(from->accessibleName().isEmpty()) << order[i];
-        if (i + 1 == std::size(order)) break;
         from->setFocus();
         QTest::keyClick(from, Qt::Key_Tab);
         EXPECT_EQ(w.focused(), w.get<QWidget>(order[i + 1])) << order[i];
     }
-    for (const char* l : {"LBLCapVout1", "LBLCapVout2", "LBLCapVolt"})
-        EXPECT_FALSE(w.label(l)->accessibleName().isEmpty()) << l;
-    QTest::keyClick(w.spin("UPDTimingTime"), Qt::Key_Up);  // arrow keys step as the arrows do
-    EXPECT_EQ(w.text("TXTTimingTime"), "11");
-    EXPECT_TRUE(w.label("LBLCapVout1")->textInteractionFlags() & Qt::TextSelectableByMouse);
+    for (const char* l : {"CBOTimingResMult", "LBLCapVout1", "LBLCapVout2", "LBLCapVolt"})
+        EXPECT_FALSE(w.get<QWidget>(l)->accessibleName().isEmpty()) << l;
 }
 
 }  // namespace
