@@ -176,11 +176,42 @@ std::string SignedText(T value, int sig, T largest) {
     return " " + Magnitude<T>(value, sig);
 }
 
+// The shortest digits that read back as the same value (from to_chars in
+// scientific form, so the digits never depend on the library's fixed-form
+// policy), laid out in plain writing: trailing zeros instead of an exponent.
+template <typename T>
+std::string Plain(T value, T largest) {
+    if (std::isnan(value)) return "0";
+    if (value > largest) value = largest;
+    if (value < -largest) value = -largest;
+    if (value == 0) return "0";  // also drops the sign of a negative zero
+    std::array<char, 64> buf{};
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::scientific);
+    if (res.ec != std::errc()) return "0";
+    const std::string sci(buf.data(), res.ptr);
+    const size_t e = sci.find('e');
+    std::string digits;
+    for (size_t i = 0; i < e; ++i)
+        if (sci[i] >= '0' && sci[i] <= '9') digits.push_back(sci[i]);
+    int exponent = 0;
+    std::from_chars(sci.data() + e + 1 + (sci[e + 1] == '+' ? 1 : 0), sci.data() + sci.size(), exponent);
+
+    std::string out = value < 0 ? "-" : "";
+    if (exponent < 0) return out + "0." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+    const size_t whole = static_cast<size_t>(exponent) + 1;
+    if (digits.size() <= whole) return out + digits + std::string(whole - digits.size(), '0');
+    return out + digits.substr(0, whole) + "." + digits.substr(whole);
+}
+
 }  // namespace
 
 std::string NumberText(double value) { return SignedText<double>(value, 15, DBL_MAX); }
 
 std::string NumberText(float value) { return SignedText<float>(value, 7, FLT_MAX); }
+
+std::string PlainText(double value) { return Plain<double>(value, DBL_MAX); }
+
+std::string PlainText(float value) { return Plain<float>(value, FLT_MAX); }
 
 std::string NumberIn(std::string_view text) {
     std::string out;

@@ -27,6 +27,12 @@ double LeadingNumber(std::string_view text);
 std::string NumberText(double value);
 std::string NumberText(float value);
 
+// Plain writing of a number: the shortest decimal digits that read back as
+// the same value, never in exponent form, no blanks, "0" before the point
+// below 1 ("1000", "0.5", "0.00001", "-2.5").
+std::string PlainText(double value);
+std::string PlainText(float value);
+
 // Only the minus signs, full stops and digits of a text, in their order.
 std::string NumberIn(std::string_view text);
 

@@ -1,8 +1,5 @@
 #include "pages/cmos_astable/cmos_astable_calc.h"
 
-#include <array>
-#include <cfloat>
-#include <charconv>
 #include <cmath>
 
 #include "values/values.h"
@@ -26,33 +23,6 @@ constexpr double kNanoPerFarad = 1e9;
 float Store(double value) {
     const float f = Single(value);
     return std::isnan(f) ? 0.0F : f;
-}
-
-// The shortest digits that read back as the same value (from to_chars in
-// scientific form, so the digits never depend on the library's fixed-form
-// policy), laid out in plain writing: trailing zeros instead of an exponent.
-template <typename T>
-std::string Plain(T value, T largest) {
-    if (std::isnan(value)) return "0";
-    if (value > largest) value = largest;
-    if (value < -largest) value = -largest;
-    if (value == 0) return "0";  // also drops the sign of a negative zero
-    std::array<char, 64> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::scientific);
-    if (res.ec != std::errc()) return "0";
-    const std::string sci(buf.data(), res.ptr);
-    const size_t e = sci.find('e');
-    std::string digits;
-    for (size_t i = 0; i < e; ++i)
-        if (sci[i] >= '0' && sci[i] <= '9') digits.push_back(sci[i]);
-    int exponent = 0;
-    std::from_chars(sci.data() + e + 1 + (sci[e + 1] == '+' ? 1 : 0), sci.data() + sci.size(), exponent);
-
-    std::string out = value < 0 ? "-" : "";
-    if (exponent < 0) return out + "0." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
-    const size_t whole = static_cast<size_t>(exponent) + 1;
-    if (digits.size() <= whole) return out + digits + std::string(whole - digits.size(), '0');
-    return out + digits.substr(0, whole) + "." + digits.substr(whole);
 }
 
 std::string RangePrompt(const char* name, float value, const char* advice) {
@@ -82,9 +52,6 @@ bool Place(CmosAstableOutcome& out, float value, float low, float high, int labe
 }
 
 }  // namespace
-
-std::string PlainText(double value) { return Plain<double>(value, DBL_MAX); }
-std::string PlainText(float value) { return Plain<float>(value, FLT_MAX); }
 
 std::string CmosAstableCapCaption(std::string_view capText, int unit) {
     // The caption reads the text as it stands, without NumberIn first.

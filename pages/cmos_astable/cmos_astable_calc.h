@@ -77,10 +77,4 @@ CmosAstableOutcome CalcCmosAstable(const CmosAstableInput& in);
 // index: the value in plain writing and the unit ("10nF", "0.5uF").
 std::string CmosAstableCapCaption(std::string_view capText, int unit);
 
-// Plain writing of a number: the shortest decimal digits that read back as
-// the same value, never in exponent form, no blanks, "0" before the point
-// below 1 ("1000", "0.5", "0.00001", "-2.5").
-std::string PlainText(double value);
-std::string PlainText(float value);
-
 }  // namespace ohm

@@ -71,6 +71,17 @@ struct TextToText {
     const char* out;
 };
 
+TEST(PlainText, ShortestDigitsNeverInExponentForm) {
+    const NumberToText rows[] = {
+        {1000, "1000"}, {0.5, "0.5"}, {0.00001, "0.00001"}, {-2.5, "-2.5"}, {0, "0"}, {-0.0, "0"},
+        {1.5e16, "15000000000000000"}, {0.1 + 0.2, "0.30000000000000004"},  // shortest round trip, not 15 digits
+    };
+    for (const auto& r : rows) EXPECT_EQ(ohm::PlainText(r.value), r.expected) << r.value;
+    EXPECT_EQ(ohm::PlainText(0.47F), "0.47");            // a float's own shortest form, not 0.4699999988
+    EXPECT_EQ(ohm::PlainText(3.4028235e38F), "340282350000000000000000000000000000000");
+    EXPECT_EQ(ohm::PlainText(std::numeric_limits<double>::quiet_NaN()), "0");
+}
+
 TEST(NumberIn, KeepsMinusPointAndDigits) {
     const TextToText rows[] = {
         {"4.7uF", "4.7"}, {"4k7", "47"},   {" 12.5 V", "12.5"}, {"1,000", "1000"}, {"-3.3v", "-3.3"},
