@@ -24,7 +24,8 @@ bool Known(const std::string& prompt) {
     if (prompt.rfind("Range Error:  ", 0) != 0 || eq == std::string::npos || ohms == std::string::npos || ohms < eq)
         return false;
     const std::string value = prompt.substr(eq + 2, ohms - eq - 2);
-    return !value.empty() && fuzz::OnlyOf(value, "0123456789.-KM");
+    // Beyond 1E+21 ohms the Str form inside FormatRes turns to exponent form.
+    return !value.empty() && fuzz::OnlyOf(value, "0123456789.-+EKM");
 }
 
 }  // namespace
