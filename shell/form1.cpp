@@ -81,6 +81,11 @@ Form1::Form1(kit::Messages& messages, QWidget* parent) : QWidget(parent), messag
 
     Form_Load();
     connect(tabStrip_, &QTabWidget::currentChanged, this, &Form1::TabStrip1_Click);
+    // A click on the tab already chosen changes no index, but still puts the
+    // keyboard back on that page's main box.
+    connect(tabStrip_, &QTabWidget::tabBarClicked, this, [this](int index) {
+        if (index == tabStrip_->currentIndex()) TabStrip1_Click();
+    });
 }
 
 Form1::~Form1() = default;

@@ -1,5 +1,7 @@
 #include <QGroupBox>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
 
 #include "tests/support/ui_driver.h"
 
@@ -53,6 +55,15 @@ TEST(Form1, TabsFramesAndCaptions) {
         EXPECT_EQ(frame->title().toStdString(), r.caption);
         EXPECT_EQ(kit::twipRect(frame), (kit::TwipRect{240, 930, 6675, 3885}));
     }
+}
+
+TEST(Form1, ClickingTheChosenTabAgainReturnsTheFocusToItsMainBox) {
+    uitest::Window w;
+    w.showTab("Capacitors");
+    w.box("TXTTimingSupply")->setFocus();
+    QTabBar* bar = w.form().tabStrip()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+    EXPECT_EQ(w.focused(), w.box("TXTTimingTime"));
 }
 
 TEST(Form1, FarewellIsShownExactlyOnceWhateverClosesTheWindow) {
