@@ -55,7 +55,7 @@ fuzz: deps
 	@for f in build/fuzz/fuzz_*; do \
 	  name=$$(basename $$f); mkdir -p build/fuzz/corpus/$$name; \
 	  echo "== $$name ($(FUZZ_SECONDS) s)"; \
-	  $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build/fuzz/corpus/$$name fuzz/corpus/$$name || exit 1; \
+	  $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -artifact_prefix=build/fuzz/ build/fuzz/corpus/$$name fuzz/corpus/$$name || exit 1; \
 	done
 
 PREFIX ?= /usr/local
