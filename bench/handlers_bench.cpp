@@ -13,16 +13,16 @@
 #include <memory>
 
 #include "shell/appearance.h"
-#include "shell/form1.h"
-#include "shell/kit/messages.h"
-#include "shell/kit/widgets.h"
+#include "shell/main_window.h"
+#include "kit/messages.h"
+#include "kit/widgets.h"
 
 namespace {
 
 struct Bench {
     kit::RecordingMessages messages;
-    std::unique_ptr<ohm::Form1> form;
-    Bench() : form(std::make_unique<ohm::Form1>(messages)) {}
+    std::unique_ptr<ohm::MainWindow> form;
+    Bench() : form(std::make_unique<ohm::MainWindow>(messages)) {}
 
     template <typename T>
     T* get(const char* name) {

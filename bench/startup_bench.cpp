@@ -63,11 +63,11 @@ void RunProbe(benchmark::State& state, const char* mode) {
 
 void BM_StartupBareWindow(benchmark::State& state) { RunProbe(state, "--bare"); }
 void BM_StartupBareWindowWithText(benchmark::State& state) { RunProbe(state, "--text"); }
-void BM_StartupForm1(benchmark::State& state) { RunProbe(state, "--form"); }
+void BM_StartupMainWindow(benchmark::State& state) { RunProbe(state, "--form"); }
 
 BENCHMARK(BM_StartupBareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
 BENCHMARK(BM_StartupBareWindowWithText)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
-BENCHMARK(BM_StartupForm1)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
+BENCHMARK(BM_StartupMainWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
 
 }  // namespace
 

@@ -14,8 +14,8 @@
 #include <cstring>
 
 #include "shell/appearance.h"
-#include "shell/form1.h"
-#include "shell/kit/messages.h"
+#include "shell/main_window.h"
+#include "kit/messages.h"
 
 namespace {
 class FirstPaint : public QObject {
@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
     } else if (text) {
         window = new QLabel(QStringLiteral("Ohmbench"));
     } else {
-        window = new ohm::Form1(messages);
+        window = new ohm::MainWindow(messages);
     }
     if (bare || text) window->resize(478, 361);
     const qint64 built = clock.nsecsElapsed();

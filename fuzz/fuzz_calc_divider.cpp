@@ -21,8 +21,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     in.vs1 = field[1];
     in.vs2 = field[2];
     for (int i = 0; i < 4; ++i) in.tap[static_cast<std::size_t>(i)] = field[3 + i];
-    in.e12 = ohm::kE12Decade;
-    in.e24 = ohm::kE24Decade;
 
     const ohm::DividerResult r = ohm::CalcDivider(in);
     const std::size_t n = static_cast<std::size_t>(in.taps < 1 ? 1 : (in.taps > 4 ? 4 : in.taps));

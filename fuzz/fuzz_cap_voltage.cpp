@@ -70,11 +70,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                   supplyText);
     const int unit = ohm::TimeStepUnit(timeText, f[1], timeUnit);
     fuzz::Require(unit >= timeUnit - 1 && unit <= timeUnit + 1 && unit <= 3, "time unit moves by one at most");
-    const auto e6 = ohm::SplitSeries(ohm::kE6ThreeDecades);
+    const auto& e6 = ohm::kE6ThreeDecades;
     const ohm::SeriesStep step = ohm::StepSeries(e6, p, f[2], capUnit, 3);
     fuzz::Require(step.unit >= capUnit - 1 && step.unit <= capUnit + 1 && step.unit <= 3, "cap unit moves by one at most");
     bool listed = false;
-    for (const std::string& e : e6) listed = listed || e == step.text;
+    for (const std::string_view e : e6) listed = listed || e == step.text;
     fuzz::Require(listed, "cap step text is a series entry", step.text);
     return 0;
 }

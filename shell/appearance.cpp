@@ -8,7 +8,7 @@
 #include <QStyleOptionComplex>
 #include <QWidget>
 
-#include "shell/kit/kit.h"
+#include "kit/kit.h"
 
 namespace ohm {
 namespace {

@@ -1,8 +1,8 @@
 #include <QApplication>
 
 #include "shell/appearance.h"
-#include "shell/form1.h"
-#include "shell/kit/messages.h"
+#include "shell/main_window.h"
+#include "kit/messages.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
     app.setDesktopFileName(QStringLiteral("ohmbench"));
     ohm::applyAppearance(app);
     kit::BoxMessages messages;
-    ohm::Form1 window(messages);
+    ohm::MainWindow window(messages);
     messages.setParent(&window);
     window.show();
     return app.exec();

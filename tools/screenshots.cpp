@@ -11,7 +11,9 @@
 #include <cstdio>
 
 #include "shell/appearance.h"
-#include "shell/kit/messages.h"
+#include "kit/messages.h"
+#include "kit/widgets.h"
+#include "tests/support/spoken.h"
 #include "tools/scene.h"
 
 namespace scenes {
@@ -21,32 +23,44 @@ std::vector<Scene>& registry() {
     return all;
 }
 
-void showTab(ohm::Form1& w, const char* caption) {
+void showTab(ohm::MainWindow& w, const char* caption) {
     QTabWidget* tabs = w.tabStrip();
     for (int i = 0; i < tabs->count(); ++i)
         if (tabs->tabText(i) == QLatin1String(caption)) tabs->setCurrentIndex(i);
 }
 
-void setText(ohm::Form1& w, const char* box, const QString& text) {
-    if (auto* e = w.findChild<QLineEdit*>(QString::fromLatin1(box))) e->setText(text);
+// Controls are found as a screen reader finds them: by role and spoken name.
+void setText(ohm::MainWindow& w, const char* box, const QString& text) {
+    if (auto* e = qobject_cast<QLineEdit*>(uitest::findOnShownPage(&w, QAccessible::EditableText, QString::fromUtf8(box))))
+        e->setText(text);
 }
 
-void pick(ohm::Form1& w, const char* list, int index) {
-    if (auto* c = w.findChild<QComboBox*>(QString::fromLatin1(list))) c->setCurrentIndex(index);
+void pick(ohm::MainWindow& w, const char* list, int index) {
+    if (auto* c = qobject_cast<QComboBox*>(uitest::findOnShownPage(&w, QAccessible::ComboBox, QString::fromUtf8(list))))
+        c->setCurrentIndex(index);
 }
 
-void click(ohm::Form1& w, const char* button) {
-    if (auto* b = w.findChild<QAbstractButton*>(QString::fromLatin1(button))) b->click();
+void click(ohm::MainWindow& w, QAccessible::Role role, const char* button) {
+    if (auto* b = qobject_cast<QAbstractButton*>(uitest::findOnShownPage(&w, role, QString::fromUtf8(button))))
+        b->click();
+}
+
+void click(ohm::MainWindow& w, const char* button) { click(w, QAccessible::Button, button); }
+void choose(ohm::MainWindow& w, const char* option) { click(w, QAccessible::RadioButton, option); }
+
+void stepUp(ohm::MainWindow& w, const char* spin, int steps) {
+    if (auto* s = qobject_cast<kit::SpinButton*>(uitest::findOnShownPage(&w, QAccessible::SpinBox, QString::fromUtf8(spin))))
+        for (int i = 0; i < steps; ++i) s->stepUp();
 }
 
 // The window as it opens, on each of its six tabs.
 const Register kTabs[] = {
-    {"tab1-resistors", [](ohm::Form1& w) { showTab(w, "Resistors"); }},
-    {"tab2-capacitors", [](ohm::Form1& w) { showTab(w, "Capacitors"); }},
-    {"tab3-potential-dividers", [](ohm::Form1& w) { showTab(w, "Potential Dividers"); }},
-    {"tab4-cmos-monostables", [](ohm::Form1& w) { showTab(w, "CMOS Monostables"); }},
-    {"tab5-cmos-astables", [](ohm::Form1& w) { showTab(w, "CMOS Astables"); }},
-    {"tab6-555-timer", [](ohm::Form1& w) { showTab(w, "555 Timer"); }},
+    {"tab1-resistors", [](ohm::MainWindow& w) { showTab(w, "Resistors"); }},
+    {"tab2-capacitors", [](ohm::MainWindow& w) { showTab(w, "Capacitors"); }},
+    {"tab3-potential-dividers", [](ohm::MainWindow& w) { showTab(w, "Potential Dividers"); }},
+    {"tab4-cmos-monostables", [](ohm::MainWindow& w) { showTab(w, "CMOS Monostables"); }},
+    {"tab5-cmos-astables", [](ohm::MainWindow& w) { showTab(w, "CMOS Astables"); }},
+    {"tab6-555-timer", [](ohm::MainWindow& w) { showTab(w, "555 Timer"); }},
 };
 
 }  // namespace scenes
@@ -60,7 +74,7 @@ int main(int argc, char* argv[]) {
     int written = 0;
     for (const scenes::Scene& scene : scenes::registry()) {
         kit::RecordingMessages messages;  // a scene never blocks on a box
-        ohm::Form1 window(messages);
+        ohm::MainWindow window(messages);
         window.show();
         scene.setUp(window);
         QTest::qWait(20);

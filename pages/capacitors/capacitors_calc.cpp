@@ -137,7 +137,7 @@ int TimeStepUnit(std::string_view newText, std::string_view oldText, int unit) {
     return unit;
 }
 
-SeriesStep StepSeries(const std::vector<std::string>& entries, int position,
+SeriesStep StepSeries(std::span<const std::string_view> entries, int position,
                       std::string_view oldText, int unit, int lastUnit) {
     SeriesStep step{unit, std::string()};
     if (entries.empty()) return step;
@@ -145,7 +145,7 @@ SeriesStep StepSeries(const std::vector<std::string>& entries, int position,
     const int p = std::clamp(position, 0, n);
     if (step.unit > 0 && p == n && oldText == entries.front()) --step.unit;
     if (step.unit < lastUnit && p == 0 && oldText == entries.back()) ++step.unit;
-    step.text = entries[static_cast<std::size_t>(p)];
+    step.text = std::string(entries[static_cast<std::size_t>(p)]);
     return step;
 }
 

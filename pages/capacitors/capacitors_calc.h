@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -83,7 +84,7 @@ struct SeriesStep {
     int unit = 0;
     std::string text;
 };
-SeriesStep StepSeries(const std::vector<std::string>& entries, int position,
+SeriesStep StepSeries(std::span<const std::string_view> entries, int position,
                       std::string_view oldText, int unit, int lastUnit);
 
 }  // namespace ohm

@@ -7,9 +7,9 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include "shell/kit/drawing.h"
-#include "shell/kit/kit.h"
-#include "shell/kit/widgets.h"
+#include "kit/drawing.h"
+#include "kit/kit.h"
+#include "kit/widgets.h"
 #include "values/series.h"
 
 namespace ohm {
@@ -43,8 +43,8 @@ void fill(QComboBox* list, const std::array<std::string_view, N>& entries) {
 
 }  // namespace
 
-CapacitorsPage::CapacitorsPage(QWidget* window, kit::Messages& messages, WindowVars& vars)
-    : Page(window, messages, vars, "FrmCapacitor", QStringLiteral("Capacitor Timings ")) {
+CapacitorsPage::CapacitorsPage(QWidget* window, kit::Messages& messages)
+    : Page(window, messages, "FrmCapacitor", QStringLiteral("Capacitor Timings ")) {
     buildCircuits();
     buildGraph();
     buildInputs();
@@ -229,7 +229,7 @@ void CapacitorsPage::UPDTimingTime_Change() {
 }
 
 void CapacitorsPage::UPDTimingCap_Change() {
-    const SeriesStep step = StepSeries(SplitSeries(vars_.E6ThreeDecades), UPDTimingCap_->value(),
+    const SeriesStep step = StepSeries(kE6ThreeDecades, UPDTimingCap_->value(),
                                        kit::textOf(TXTTimingCap_), CBOTimingCapMult_->currentIndex(),
                                        static_cast<int>(kCapUnits.size()) - 1);
     if (step.unit != CBOTimingCapMult_->currentIndex()) CBOTimingCapMult_->setCurrentIndex(step.unit);
@@ -237,7 +237,7 @@ void CapacitorsPage::UPDTimingCap_Change() {
 }
 
 void CapacitorsPage::UPDTimingRes_Change() {
-    const SeriesStep step = StepSeries(SplitSeries(vars_.E24ThreeDecades), UPDTimingRes_->value(),
+    const SeriesStep step = StepSeries(kE24ThreeDecades, UPDTimingRes_->value(),
                                        kit::textOf(TXTTimingRes_), CBOTimingResMult_->currentIndex(),
                                        static_cast<int>(kResUnits.size()) - 1);
     if (step.unit != CBOTimingResMult_->currentIndex()) CBOTimingResMult_->setCurrentIndex(step.unit);

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "pages/capacitors/capacitors_calc.h"
-#include "shell/page.h"
+#include "pages/page.h"
 
 class QComboBox;
 class QGroupBox;
@@ -25,7 +25,7 @@ namespace ohm {
 class CapacitorsPage : public Page {
     Q_OBJECT
 public:
-    CapacitorsPage(QWidget* window, kit::Messages& messages, WindowVars& vars);
+    CapacitorsPage(QWidget* window, kit::Messages& messages);
     void startUp() override;
     void focusOnShow() override;
 

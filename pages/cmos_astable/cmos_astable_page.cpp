@@ -8,10 +8,10 @@
 #include <QSignalBlocker>
 
 #include "pages/cmos_astable/cmos_astable_calc.h"
-#include "shell/kit/drawing.h"
-#include "shell/kit/kit.h"
-#include "shell/kit/messages.h"
-#include "shell/kit/widgets.h"
+#include "kit/drawing.h"
+#include "kit/kit.h"
+#include "kit/messages.h"
+#include "kit/widgets.h"
 
 namespace ohm {
 namespace {
@@ -30,8 +30,8 @@ const QString kMinFreqName = QStringLiteral("Minimum frequency, hertz");
 
 }  // namespace
 
-CmosAstablePage::CmosAstablePage(QWidget* window, kit::Messages& messages, WindowVars& vars)
-    : Page(window, messages, vars, "FrmCMOS", QStringLiteral("CMOS Astables")) {
+CmosAstablePage::CmosAstablePage(QWidget* window, kit::Messages& messages)
+    : Page(window, messages, "FrmCMOS", QStringLiteral("CMOS Astables")) {
     QGroupBox* f = frame();
     kit::Drawing* d = drawing();
 

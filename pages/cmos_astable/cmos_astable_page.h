@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "shell/page.h"
+#include "pages/page.h"
 
 class QComboBox;
 class QLabel;
@@ -23,7 +23,7 @@ namespace ohm {
 class CmosAstablePage : public Page {
     Q_OBJECT
 public:
-    CmosAstablePage(QWidget* window, kit::Messages& messages, WindowVars& vars);
+    CmosAstablePage(QWidget* window, kit::Messages& messages);
     void startUp() override;
     void focusOnShow() override;
 

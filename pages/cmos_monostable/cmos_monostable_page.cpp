@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "shell/kit/drawing.h"
-#include "shell/kit/kit.h"
-#include "shell/kit/messages.h"
-#include "shell/kit/widgets.h"
+#include "kit/drawing.h"
+#include "kit/kit.h"
+#include "kit/messages.h"
+#include "kit/widgets.h"
 
 namespace ohm {
 namespace {
@@ -31,8 +31,8 @@ QLabel* valueLabel(QWidget* parent, const char* name, kit::TwipRect r, const QSt
 
 }  // namespace
 
-CmosMonostablePage::CmosMonostablePage(QWidget* window, kit::Messages& messages, WindowVars& vars)
-    : Page(window, messages, vars, "FrmMono", QStringLiteral("CMOS Monostables")) {
+CmosMonostablePage::CmosMonostablePage(QWidget* window, kit::Messages& messages)
+    : Page(window, messages, "FrmMono", QStringLiteral("CMOS Monostables")) {
     QGroupBox* f = frame();
     kit::Drawing* d = drawing();
 

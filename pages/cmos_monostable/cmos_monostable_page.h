@@ -3,7 +3,7 @@
 #pragma once
 
 #include "pages/cmos_monostable/cmos_monostable_calc.h"
-#include "shell/page.h"
+#include "pages/page.h"
 
 class QComboBox;
 class QLabel;
@@ -20,7 +20,7 @@ namespace ohm {
 class CmosMonostablePage : public Page {
     Q_OBJECT
 public:
-    CmosMonostablePage(QWidget* window, kit::Messages& messages, WindowVars& vars);
+    CmosMonostablePage(QWidget* window, kit::Messages& messages);
     void startUp() override;
     void focusOnShow() override;
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 #include "values/series.h"
 #include "values/values.h"
@@ -56,7 +57,7 @@ float DividerVolts(double value) {
     return Single(std::floor(static_cast<double>(v) * 100 + 0.55) / 100);
 }
 
-float FitToSeries(float ideal, DividerSeries series, std::string_view e12, std::string_view e24) {
+float FitToSeries(float ideal, DividerSeries series) {
     if (series == DividerSeries::Ideal || !(ideal > 0.0F) || !std::isfinite(ideal)) return ideal;
 
     // Normalise to 1 <= x < 10 with ideal = x * 10^e.
@@ -71,12 +72,15 @@ float FitToSeries(float ideal, DividerSeries series, std::string_view e12, std::
         --e;
     }
 
-    // Nearest by absolute difference; on a tie the earlier (smaller) value stays.
+    // Nearest by absolute difference; on a tie the earlier (smaller) value
+    // stays. Each list value is taken in single precision, as x is, so that
+    // x = 1.1 lies exactly halfway between 1 and 1.2 and keeps 1.
+    const std::span<const double> values =
+        series == DividerSeries::E12 ? std::span<const double>(kE12Decade) : std::span<const double>(kE24Decade);
     float best = x;
     double m = 1;
-    for (const std::string& entry : SplitSeries(series == DividerSeries::E12 ? e12 : e24)) {
-        const double s = LeadingNumber(entry);
-        const float delta = Single(std::fabs(static_cast<double>(x) - s));
+    for (const double s : values) {
+        const float delta = Single(std::fabs(static_cast<double>(x) - static_cast<double>(Single(s))));
         if (delta < best) {
             best = delta;
             m = s;
@@ -170,7 +174,7 @@ DividerResult CalcDivider(const DividerInput& in) {
     }
 
     if (in.series != DividerSeries::Ideal) {
-        for (int j = 0; j <= n; ++j) R[j] = FitToSeries(R[j], in.series, in.e12, in.e24);
+        for (int j = 0; j <= n; ++j) R[j] = FitToSeries(R[j], in.series);
         out.fittedTapText = FittedTaps(V, R, n, d);
     }
 

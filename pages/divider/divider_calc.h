@@ -31,8 +31,6 @@ struct DividerInput {
     std::array<std::string, kDividerMaxTaps> tap;  // the texts of tap boxes 1 to n
     int current = 2;  // index of the current list: 10^(k+1) / 10^7 amperes
     DividerSeries series = DividerSeries::Ideal;
-    std::string_view e12;  // comma-separated decade of E12 values, 1 to 8.2
-    std::string_view e24;  // comma-separated decade of E24 values, 1 to 9.1
 };
 
 struct DividerFault {
@@ -77,6 +75,6 @@ DividerResult CalcDivider(const DividerInput& in);
 float DividerVolts(double value);
 
 // One resistance moved to the nearest value of a series decade.
-float FitToSeries(float ideal, DividerSeries series, std::string_view e12, std::string_view e24);
+float FitToSeries(float ideal, DividerSeries series);
 
 }  // namespace ohm

@@ -10,10 +10,10 @@
 #include <iterator>
 
 #include "pages/divider/divider_calc.h"
-#include "shell/kit/drawing.h"
-#include "shell/kit/kit.h"
-#include "shell/kit/messages.h"
-#include "shell/kit/widgets.h"
+#include "kit/drawing.h"
+#include "kit/kit.h"
+#include "kit/messages.h"
+#include "kit/widgets.h"
 
 namespace ohm {
 namespace {
@@ -41,8 +41,8 @@ QByteArray nameOf(const char* base, int i) { return indexed(base, i).toLatin1();
 
 }  // namespace
 
-DividerPage::DividerPage(QWidget* window, kit::Messages& messages, WindowVars& vars)
-    : Page(window, messages, vars, "FrmPotDiv", QStringLiteral("Potential Divider Calculations")) {
+DividerPage::DividerPage(QWidget* window, kit::Messages& messages)
+    : Page(window, messages, "FrmPotDiv", QStringLiteral("Potential Divider Calculations")) {
     QGroupBox* f = frame();
     kit::Drawing* d = drawing();
 
@@ -178,7 +178,7 @@ void DividerPage::restoreRequestedTaps() {
     // the person has typed over since.
     const int n = UPDVoltTaps_->value();
     for (int i = 0; i < n && i < 4; ++i) {
-        const std::string& saved = vars_.SavedTapText[static_cast<size_t>(i)];
+        const std::string& saved = savedTapText_[static_cast<size_t>(i)];
         if (saved.empty()) continue;
         if (!hasLeft_[i] || TXTVoltTap_[i]->text() != leftByCalc_[i]) continue;
         TXTVoltTap_[i]->setText(kit::qs(saved));
@@ -197,8 +197,6 @@ void DividerPage::CMDCalcPRes_Click() {
     in.series = OPTRes12_->isChecked()   ? DividerSeries::E12
                 : OPTRes24_->isChecked() ? DividerSeries::E24
                                          : DividerSeries::Ideal;
-    in.e12 = vars_.E12Decade;
-    in.e24 = vars_.E24Decade;
 
     const DividerResult r = CalcDivider(in);
 
@@ -221,8 +219,8 @@ void DividerPage::CMDCalcPRes_Click() {
         return;
     }
 
-    for (size_t i = 0; i < r.savedTapText.size() && i < vars_.SavedTapText.size(); ++i)
-        vars_.SavedTapText[i] = r.savedTapText[i];
+    for (size_t i = 0; i < r.savedTapText.size() && i < savedTapText_.size(); ++i)
+        savedTapText_[i] = r.savedTapText[i];
     for (size_t i = 0; i < r.fittedTapText.size() && i < 4; ++i) TXTVoltTap_[i]->setText(kit::qs(r.fittedTapText[i]));
     for (size_t i = 0; i < r.savedTapText.size() && i < 4; ++i) {
         leftByCalc_[i] = TXTVoltTap_[i]->text();

@@ -6,8 +6,9 @@
 #include <QString>
 
 #include <array>
+#include <string>
 
-#include "shell/page.h"
+#include "pages/page.h"
 
 class QComboBox;
 class QLabel;
@@ -26,7 +27,7 @@ namespace ohm {
 class DividerPage : public Page {
     Q_OBJECT
 public:
-    DividerPage(QWidget* window, kit::Messages& messages, WindowVars& vars);
+    DividerPage(QWidget* window, kit::Messages& messages);
     void startUp() override;
     void focusOnShow() override;
 
@@ -40,6 +41,10 @@ public:
     void CMDCalcPRes_Click();
 
 private:
+    // The taps as typed before the last fit to a series, so they come back
+    // when the series is changed and the fitted texts are still untouched.
+    std::array<std::string, 6> savedTapText_;
+
     void showNetwork(int taps);
     void resetValueLabels();
     void restoreRequestedTaps();

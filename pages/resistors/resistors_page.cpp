@@ -9,10 +9,10 @@
 #include <QSignalBlocker>
 
 #include "pages/resistors/resistors_calc.h"
-#include "shell/kit/drawing.h"
-#include "shell/kit/kit.h"
-#include "shell/kit/messages.h"
-#include "shell/kit/widgets.h"
+#include "kit/drawing.h"
+#include "kit/kit.h"
+#include "kit/messages.h"
+#include "kit/widgets.h"
 #include "values/values.h"
 
 namespace ohm {
@@ -45,8 +45,8 @@ QColor ColourOf(int code) { return kit::colourFromBgr(LeadingNumber(ResColCode(c
 
 }  // namespace
 
-ResistorsPage::ResistorsPage(QWidget* window, kit::Messages& messages, WindowVars& vars)
-    : Page(window, messages, vars, "FrmResCon", QStringLiteral("Resistor Conversion")) {
+ResistorsPage::ResistorsPage(QWidget* window, kit::Messages& messages)
+    : Page(window, messages, "FrmResCon", QStringLiteral("Resistor Conversion")) {
     QWidget* f = frame();
 
     Label52_ = kit::label(f, "Label52", {120, 300, 6435, 255},
@@ -114,7 +114,7 @@ ResistorsPage::ResistorsPage(QWidget* window, kit::Messages& messages, WindowVar
 }
 
 void ResistorsPage::startUp() {
-    vars_.BandCount = 4;
+    bandCount_ = 4;
     Res4Band_->select();  // the 4-band switch, while the lists are still empty
     Combo1_[3]->hide();
     Label1_[3]->hide();
@@ -146,14 +146,14 @@ void ResistorsPage::focusOnShow() { kit::focus(TxtResult_); }
 void ResistorsPage::paint(int band, int code) { Shape1_[band]->setFill(ColourOf(code)); }
 
 void ResistorsPage::paintUnchosenBands() {
-    const int body = BodyCode(vars_.BandCount);
+    const int body = BodyCode(bandCount_);
     if (Combo1_[4]->currentIndex() == 4) paint(4, body);  // "[blank]" shows the body
     for (int i = 0; i < 5; ++i)
         if (Combo1_[i]->currentIndex() == -1) paint(i, body);
 }
 
 void ResistorsPage::Combo1_Click(int index) {
-    if (const auto code = BandFillCode(index, Combo1_[index]->currentIndex(), vars_.BandCount))
+    if (const auto code = BandFillCode(index, Combo1_[index]->currentIndex(), bandCount_))
         paint(index, *code);
     // A value shown earlier no longer stands beside the changed bands.
     TxtResult_->clear();
@@ -161,12 +161,12 @@ void ResistorsPage::Combo1_Click(int index) {
 
 void ResistorsPage::Res4Band_Click() {
     TxtResult_->clear();
-    if (vars_.BandCount == 5) {
+    if (bandCount_ == 5) {
         // Band 2 becomes the multiplier again.
         Combo1_[2]->addItem(QStringLiteral("Gold"));
         Combo1_[2]->addItem(QStringLiteral("Silver"));
     }
-    vars_.BandCount = 4;
+    bandCount_ = 4;
     Combo1_[3]->hide();
     Label1_[3]->hide();
     Shape1_[3]->hide();
@@ -183,7 +183,7 @@ void ResistorsPage::Res5Band_Click() {
         paint(2, 0);
         Combo1_[2]->setCurrentIndex(0);
     }
-    if (vars_.BandCount == 4) {
+    if (bandCount_ == 4) {
         Combo1_[2]->removeItem(11);
         Combo1_[2]->removeItem(10);
     }
@@ -191,7 +191,7 @@ void ResistorsPage::Res5Band_Click() {
     Label1_[3]->show();
     Shape1_[3]->show();
     Label1_[4]->setText(QStringLiteral("5th Band"));
-    vars_.BandCount = 5;
+    bandCount_ = 5;
     ImgRes4_->hide();
     ImgRes5_->show();
     paintUnchosenBands();
@@ -205,7 +205,7 @@ void ResistorsPage::TxtResult_Change() {
 void ResistorsPage::CmdCalcResValue_Click() {
     std::array<int, 5> positions{};
     for (int i = 0; i < 5; ++i) positions[i] = Combo1_[i]->currentIndex();
-    const ColoursToValueResult r = ColoursToValue(vars_.BandCount, positions);
+    const ColoursToValueResult r = ColoursToValue(bandCount_, positions);
     if (r.check != ColoursCheck::Ok) {
         messages_.show(MessageText(r.check), HasErrorTitle(r.check) ? kErrorTitle : kit::kAppTitle);
         return;
@@ -215,14 +215,14 @@ void ResistorsPage::CmdCalcResValue_Click() {
 }
 
 void ResistorsPage::CmdCalcResColor_Click() {
-    const ValueToColoursResult r = ValueToColours(kit::textOf(TxtResult_), vars_.BandCount);
+    const ValueToColoursResult r = ValueToColours(kit::textOf(TxtResult_), bandCount_);
     if (r.check == ValueCheck::Empty) {
         kit::focus(TxtResult_);
         messages_.show(MessageText(r.check), kErrorTitle);
         return;
     }
     // Only the rectangles show the answer; every list is left without a pick.
-    const int body = BodyCode(vars_.BandCount);
+    const int body = BodyCode(bandCount_);
     for (int i = 0; i < 5; ++i) {
         Combo1_[i]->setCurrentIndex(-1);
         paint(i, body);

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "shell/page.h"
+#include "pages/page.h"
 
 class QComboBox;
 class QGroupBox;
@@ -24,7 +24,7 @@ namespace ohm {
 class ResistorsPage : public Page {
     Q_OBJECT
 public:
-    ResistorsPage(QWidget* window, kit::Messages& messages, WindowVars& vars);
+    ResistorsPage(QWidget* window, kit::Messages& messages);
     void startUp() override;
     void focusOnShow() override;
 
@@ -37,6 +37,9 @@ public:
     void CmdCalcResColor_Click();
 
 private:
+    // 4 or 5: whether the third band is a digit or the multiplier.
+    int bandCount_ = 4;
+
     void paint(int band, int code);
     void paintUnchosenBands();
 

@@ -10,10 +10,10 @@
 #include <initializer_list>
 
 #include "pages/timer555/timer555_calc.h"
-#include "shell/kit/drawing.h"
-#include "shell/kit/kit.h"
-#include "shell/kit/messages.h"
-#include "shell/kit/widgets.h"
+#include "kit/drawing.h"
+#include "kit/kit.h"
+#include "kit/messages.h"
+#include "kit/widgets.h"
 
 namespace ohm {
 namespace {
@@ -69,8 +69,8 @@ void reportWith(kit::Messages& messages, QLineEdit* box, const std::string& prom
 
 }  // namespace
 
-Timer555Page::Timer555Page(QWidget* window, kit::Messages& messages, WindowVars& vars)
-    : Page(window, messages, vars, "Frm555", QStringLiteral("555 Monostable/Astable ")) {
+Timer555Page::Timer555Page(QWidget* window, kit::Messages& messages)
+    : Page(window, messages, "Frm555", QStringLiteral("555 Monostable/Astable ")) {
     buildMonostable();
     buildAstable();
     setTabOrder();

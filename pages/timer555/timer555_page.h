@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "shell/page.h"
+#include "pages/page.h"
 
 class QComboBox;
 class QGroupBox;
@@ -25,7 +25,7 @@ namespace ohm {
 class Timer555Page : public Page {
     Q_OBJECT
 public:
-    Timer555Page(QWidget* window, kit::Messages& messages, WindowVars& vars);
+    Timer555Page(QWidget* window, kit::Messages& messages);
     void startUp() override;
     void focusOnShow() override;
 

@@ -3,11 +3,22 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "tests/support/spoken.h"
+
 namespace uitest {
 
-Window::Window() : form_(std::make_unique<ohm::Form1>(messages)) {}
+Window::Window() : form_(std::make_unique<ohm::MainWindow>(messages)) {}
 
 Window::~Window() = default;
+
+QWidget* Window::find(QAccessible::Role role, const char* name) const {
+    const QString spoken = QString::fromUtf8(name);
+    if (QWidget* w = findOnShownPage(form_.get(), role, spoken)) return w;
+    const std::vector<QWidget*> all = findSpoken(form_.get(), role, spoken);
+    if (all.size() == 1) return all.front();
+    ADD_FAILURE() << all.size() << " controls of role " << role << " named \"" << name << '"';
+    return nullptr;
+}
 
 std::string Window::caption(const char* labelName) const {
     QLabel* l = label(labelName);
@@ -59,11 +70,11 @@ void click(QAbstractButton* button) {
     if (box == nullptr) return ::testing::AssertionFailure() << "no box";
     if (w.focused() != box)
         return ::testing::AssertionFailure()
-               << "focus is on " << (w.focused() ? w.focused()->objectName().toStdString() : "nothing")
-               << ", not " << box->objectName().toStdString();
+               << "focus is on " << (w.focused() ? spokenName(w.focused()).toStdString() : "nothing")
+               << ", not " << spokenName(box).toStdString();
     if (box->selectedText() != box->text() || box->cursorPosition() != 0)
         return ::testing::AssertionFailure()
-               << box->objectName().toStdString() << " selection '" << box->selectedText().toStdString()
+               << spokenName(box).toStdString() << " selection '" << box->selectedText().toStdString()
                << "' caret " << box->cursorPosition();
     return ::testing::AssertionSuccess();
 }

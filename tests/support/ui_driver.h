@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,11 +16,11 @@
 #include <memory>
 #include <string>
 
-#include "shell/form1.h"
-#include "shell/kit/drawing.h"
-#include "shell/kit/kit.h"
-#include "shell/kit/messages.h"
-#include "shell/kit/widgets.h"
+#include "shell/main_window.h"
+#include "kit/drawing.h"
+#include "kit/kit.h"
+#include "kit/messages.h"
+#include "kit/widgets.h"
 
 namespace uitest {
 
@@ -27,27 +29,36 @@ public:
     Window();
     ~Window();
 
-    ohm::Form1& form() { return *form_; }
+    ohm::MainWindow& form() { return *form_; }
     kit::RecordingMessages messages;
 
-    // Every control by its name; a missing one fails the test.
-    template <typename T>
-    T* get(const char* name) const {
-        T* w = form_->findChild<T*>(QString::fromLatin1(name));
-        if (w == nullptr) ADD_FAILURE() << "no control named " << name;
-        return w;
+    // Every control by its role and the name a screen reader speaks ("Tap 1
+    // voltage"), on the page showing when the name recurs on other pages; a
+    // missing or ambiguous one fails the test.
+    QWidget* find(QAccessible::Role role, const char* name) const;
+    QLineEdit* box(const char* name) const { return as<QLineEdit>(find(QAccessible::EditableText, name)); }
+    QLabel* label(const char* name) const { return as<QLabel>(find(QAccessible::StaticText, name)); }
+    QComboBox* list(const char* name) const { return as<QComboBox>(find(QAccessible::ComboBox, name)); }
+    QPushButton* button(const char* name) const { return as<QPushButton>(find(QAccessible::Button, name)); }
+    kit::OptionButton* option(const char* name) const {
+        return as<kit::OptionButton>(find(QAccessible::RadioButton, name));
     }
-    QLineEdit* box(const char* name) const { return get<QLineEdit>(name); }
-    QLabel* label(const char* name) const { return get<QLabel>(name); }
-    QComboBox* list(const char* name) const { return get<QComboBox>(name); }
-    QPushButton* button(const char* name) const { return get<QPushButton>(name); }
-    kit::OptionButton* option(const char* name) const { return get<kit::OptionButton>(name); }
-    kit::SpinButton* spin(const char* name) const { return get<kit::SpinButton>(name); }
-    kit::Line* line(const char* name) const { return get<kit::Line>(name); }
-    kit::Rect* rect(const char* name) const { return get<kit::Rect>(name); }
-    kit::Picture* picture(const char* name) const { return get<kit::Picture>(name); }
+    kit::SpinButton* spin(const char* name) const { return as<kit::SpinButton>(find(QAccessible::SpinBox, name)); }
+    QGroupBox* group(const char* name) const { return as<QGroupBox>(find(QAccessible::Grouping, name)); }
 
-    std::string caption(const char* labelName) const;
+    // Drawn shapes are pictures, not controls: a screen reader never meets
+    // them, so tests reach them by their internal name.
+    template <typename T>
+    T* shape(const char* name) const {
+        T* s = form_->findChild<T*>(QString::fromLatin1(name));
+        if (s == nullptr) ADD_FAILURE() << "no shape named " << name;
+        return s;
+    }
+    kit::Line* line(const char* name) const { return shape<kit::Line>(name); }
+    kit::Rect* rect(const char* name) const { return shape<kit::Rect>(name); }
+    kit::Picture* picture(const char* name) const { return shape<kit::Picture>(name); }
+
+    std::string caption(const char* labelName) const;  // by spoken name
     std::string text(const char* boxName) const;
 
     // Clicks the tab with this caption.
@@ -60,7 +71,13 @@ public:
     void clearMessages() { messages.shown.clear(); }
 
 private:
-    std::unique_ptr<ohm::Form1> form_;
+    template <typename T>
+    static T* as(QWidget* w) {
+        T* t = qobject_cast<T*>(w);
+        if (w != nullptr && t == nullptr) ADD_FAILURE() << "control of an unexpected kind";
+        return t;
+    }
+    std::unique_ptr<ohm::MainWindow> form_;
 };
 
 // Select the whole text and type over it, key by key.

@@ -1,39 +1,32 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+
 #include "values/series.h"
 
 namespace {
 
-TEST(Series, SplitsIntoTheRightEntries) {
-    struct Row {
-        std::string_view series;
-        size_t count;
-        const char* first;
-        const char* last;
-    };
-    const Row rows[] = {
-        {ohm::kE6ThreeDecades, 18, "1", "680"},
-        {ohm::kE12Decade, 12, "1", "8.2"},
-        {ohm::kE24Decade, 24, "1", "9.1"},
-        {ohm::kE24ThreeDecades, 72, "1", "910"},
-    };
-    for (const auto& r : rows) {
-        const auto entries = ohm::SplitSeries(r.series);
-        ASSERT_EQ(entries.size(), r.count) << r.series;
-        EXPECT_EQ(entries.front(), r.first);
-        EXPECT_EQ(entries.back(), r.last);
-        for (const auto& e : entries) {
-            EXPECT_FALSE(e.empty());
-            EXPECT_EQ(e.find(' '), std::string::npos);
-        }
-    }
-}
+double Number(std::string_view text) { return std::strtod(std::string(text).c_str(), nullptr); }
 
-TEST(Series, DecadeStepsAreWrittenWithoutAPoint) {
-    EXPECT_EQ(ohm::SplitSeries(ohm::kE6ThreeDecades)[6], "10");
-    EXPECT_EQ(ohm::SplitSeries(ohm::kE24ThreeDecades)[24], "10");
-    EXPECT_EQ(ohm::SplitSeries(ohm::kE24ThreeDecades)[48], "100");
-    EXPECT_EQ(ohm::SplitSeries(ohm::kE24Decade)[7], "2");
+// A typo in a table picks a wrong part, so each decade is checked against the
+// next: the three-decade texts repeat the first decade times 10 and 100,
+// written without a point, and the E24 numbers are the E24 texts.
+TEST(Series, DecadesRepeatAndTextsMatchNumbers) {
+    const auto& e24 = ohm::kE24ThreeDecades;
+    for (std::size_t i = 0; i < 24; ++i) {
+        EXPECT_DOUBLE_EQ(Number(e24[i]), ohm::kE24Decade[i]) << i;
+        EXPECT_DOUBLE_EQ(Number(e24[i + 24]), 10 * ohm::kE24Decade[i]) << i;
+        EXPECT_DOUBLE_EQ(Number(e24[i + 48]), 100 * ohm::kE24Decade[i]) << i;
+        EXPECT_EQ(e24[i + 24].find('.'), std::string_view::npos) << e24[i + 24];
+    }
+    const auto& e6 = ohm::kE6ThreeDecades;
+    for (std::size_t i = 0; i < 6; ++i) {
+        EXPECT_DOUBLE_EQ(Number(e6[i + 6]), 10 * Number(e6[i])) << i;
+        EXPECT_DOUBLE_EQ(Number(e6[i + 12]), 100 * Number(e6[i])) << i;
+        EXPECT_DOUBLE_EQ(Number(e6[i]), ohm::kE12Decade[2 * i]) << i;  // E6 is every other E12 value
+    }
+    for (std::size_t i = 0; i < 12; ++i) EXPECT_DOUBLE_EQ(ohm::kE12Decade[i], ohm::kE24Decade[2 * i]) << i;
 }
 
 }  // namespace

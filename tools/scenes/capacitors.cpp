@@ -8,13 +8,13 @@ namespace {
 const Register kCapacitors[] = {
     // 33 ms with 10 uF and 1 K: 3.3 time constants, near the middle.
     {"capacitors-marker-mid",
-     [](ohm::Form1& w) {
+     [](ohm::MainWindow& w) {
          showTab(w, "Capacitors");
          setText(w, "TXTTimingTime", QStringLiteral("33"));
      }},
     // 100 ms is 10 time constants: off the graph.
     {"capacitors-beyond-graph",
-     [](ohm::Form1& w) {
+     [](ohm::MainWindow& w) {
          showTab(w, "Capacitors");
          setText(w, "TXTTimingTime", QStringLiteral("100"));
      }},

@@ -1,12 +1,12 @@
 // The CMOS Monostables page with results: 10 ms on 100 nF in Fixed mode, and
 // 10 ms to 100 ms in Range mode.
-#include "shell/kit/widgets.h"
+#include "kit/widgets.h"
 #include "tools/scene.h"
 
 namespace scenes {
 namespace {
 
-void selectOption(ohm::Form1& w, const char* name) {
+void selectOption(ohm::MainWindow& w, const char* name) {
     if (auto* o = w.findChild<kit::OptionButton*>(QString::fromLatin1(name))) o->select();
 }
 
@@ -14,12 +14,12 @@ void selectOption(ohm::Form1& w, const char* name) {
 
 const Register kCmosMonostable[] = {
     {"cmos-monostable-fixed",
-     [](ohm::Form1& w) {
+     [](ohm::MainWindow& w) {
          showTab(w, "CMOS Monostables");
          click(w, "CMDCalcMono");
      }},
     {"cmos-monostable-range",
-     [](ohm::Form1& w) {
+     [](ohm::MainWindow& w) {
          showTab(w, "CMOS Monostables");
          selectOption(w, "OPTMonoRange");
          click(w, "CMDCalcMono");

@@ -1,11 +1,11 @@
 // The Potential Dividers page with four taps fitted to E24.
-#include "shell/kit/widgets.h"
+#include "kit/widgets.h"
 #include "tools/scene.h"
 
 namespace scenes {
 namespace {
 
-void fourTapsE24(ohm::Form1& w) {
+void fourTapsE24(ohm::MainWindow& w) {
     showTab(w, "Potential Dividers");
     if (auto* spin = w.findChild<kit::SpinButton*>(QStringLiteral("UPDVoltTaps")))
         for (int i = 0; i < 3; ++i) spin->stepUp();

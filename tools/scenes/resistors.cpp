@@ -4,12 +4,12 @@
 namespace scenes {
 namespace {
 
-void pickFormat(ohm::Form1& w, const char* option) {
+void pickFormat(ohm::MainWindow& w, const char* option) {
     if (auto* b = w.findChild<QAbstractButton*>(QString::fromLatin1(option))) b->click();
 }
 
 // Bands picked in the lists and read back as a value, tolerance shown.
-void fourBandsFromColours(ohm::Form1& w) {
+void fourBandsFromColours(ohm::MainWindow& w) {
     showTab(w, "Resistors");
     pick(w, "Combo1(0)", 3);  // Yellow
     pick(w, "Combo1(1)", 7);  // Violet
@@ -19,14 +19,14 @@ void fourBandsFromColours(ohm::Form1& w) {
 }
 
 // A typed value painted onto the 4-band resistor.
-void fourBandsFromValue(ohm::Form1& w) {
+void fourBandsFromValue(ohm::MainWindow& w) {
     showTab(w, "Resistors");
     setText(w, "TxtResult", QStringLiteral("4K7"));
     click(w, "CmdCalcResColor");
 }
 
 // A typed value painted onto the 5-band resistor.
-void fiveBandsFromValue(ohm::Form1& w) {
+void fiveBandsFromValue(ohm::MainWindow& w) {
     showTab(w, "Resistors");
     pickFormat(w, "Res5Band");
     setText(w, "TxtResult", QStringLiteral("12K4"));

@@ -5,7 +5,7 @@
 namespace scenes {
 namespace {
 
-void bothRanges(ohm::Form1& w) {
+void bothRanges(ohm::MainWindow& w) {
     showTab(w, "555 Timer");
     click(w, "OPT555MonoRange");
     setText(w, "TXT555Dur(0)", QStringLiteral("1"));
@@ -17,7 +17,7 @@ void bothRanges(ohm::Form1& w) {
     click(w, "CMDCalcFreq");
 }
 
-void bothFixed(ohm::Form1& w) {
+void bothFixed(ohm::MainWindow& w) {
     showTab(w, "555 Timer");
     setText(w, "TXT555Dur(0)", QStringLiteral("1"));
     click(w, "CMDCalc555Mono");

@@ -55,7 +55,7 @@ TEST(CapVoltage, Rows) {
 TEST(StepRules, UnitsAtTheEndsOfTheRanges) {
     EXPECT_EQ(ohm::TimeStepUnit("1", "990", kS), kS);
     EXPECT_EQ(ohm::TimeStepUnit("990", "2", kMs), kMs);
-    const auto e6 = ohm::SplitSeries(ohm::kE6ThreeDecades);
+    const auto& e6 = ohm::kE6ThreeDecades;
     EXPECT_EQ(ohm::StepSeries(e6, 0, "680", kMF, kMF).unit, kMF);
     EXPECT_EQ(ohm::StepSeries(e6, 17, "1.0", kUF, kMF).unit, kUF);
 }

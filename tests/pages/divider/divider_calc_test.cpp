@@ -55,6 +55,11 @@ const Row kRows[] = {
     {"TopOfDecadeE24", "10v", "0v", {"0.8v"}, "10v 0v | 0.8v | 91K 8.2K | 0.83v", k100uA, kE24},
     // E12 has nothing between 8.2 and 10, so 92K still goes up to 100K.
     {"TopOfDecadeE12", "10v", "0v", {"0.8v"}, "10v 0v | 0.8v | 100K 8.2K | 0.76v"},
+    // Exact decimal midpoints in single precision (x = 1.1, 2.45) are ties: the smaller value wins.
+    {"MidpointR1", "0.2v", "0v", {"0.09v"}, "0.2v 0v | 0.09v | 100K 82K | 0.09v", k1uA},
+    {"MidpointR2", "5", "-137.5", {"4.86", "2.41", "-93", "-134"},
+     "5v -138v | 4.86v 2.41v -93v -134v | 1.5K 22K 1M 390K 33K | 4.85v 2.68v -95.8v -135v"},
+    {"MidpointOhms", "0", "-17.74", {"-1.1", "-1.24"}, "0v -17.7v | -1.1v -1.24v | 10 1.5 150 | -1.1v -1.26v", k100mA},
     // Rising rails: four 3K steps fit to 2.7K each, and equal steps keep the taps exact.
     {"RisingThreeTapsE12", "0v", "12v", {"3v", "6v", "9v"}, "0v 12v | 3v 6v 9v | 2.7K 2.7K 2.7K 2.7K | 3v 6v 9v", k1mA},
     // Ideal 2.1K is 2.0999999 in single precision: nearer 2K than 2.2K.
@@ -97,7 +102,7 @@ class Divider : public testing::TestWithParam<Row> {};
 
 TEST_P(Divider, ShowsTheChainOrStopsAtTheFirstFault) {
     const Row& c = GetParam();
-    DividerInput in{static_cast<int>(c.taps.size()), c.vs1, c.vs2, {}, c.current, c.series, kE12Decade, kE24Decade};
+    DividerInput in{static_cast<int>(c.taps.size()), c.vs1, c.vs2, {}, c.current, c.series};
     std::copy(c.taps.begin(), c.taps.end(), in.tap.begin());
     const DividerResult r = CalcDivider(in);
     EXPECT_EQ(Shown(r), c.shown);
@@ -112,9 +117,9 @@ TEST(FitToSeries, NearestPreferredValue) {
     // Exactly on the 9.1 (E12) and 9.55 (E24) midpoints the smaller value stays; past 9.55 the next
     // decade's 1 is nearer; below 1 ohm the decade is shifted down.
     const std::tuple<float, DividerSeries, float> rows[] = {
-        {9100, kE12, 8200}, {95500, kE24, 91000}, {96000, kE24, 100000}, {0.47F, kE12, 0.47F}};
+        {9100, kE12, 8200}, {110000, kE12, 100000}, {95500, kE24, 91000}, {96000, kE24, 100000}, {0.47F, kE12, 0.47F}};
     for (const auto& [ideal, series, fitted] : rows)
-        EXPECT_FLOAT_EQ(FitToSeries(ideal, series, kE12Decade, kE24Decade), fitted) << ideal;
+        EXPECT_FLOAT_EQ(FitToSeries(ideal, series), fitted) << ideal;
 }
 
 }  // namespace

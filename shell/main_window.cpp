@@ -1,4 +1,4 @@
-#include "shell/form1.h"
+#include "shell/main_window.h"
 
 #include <QCloseEvent>
 #include <QFont>
@@ -15,9 +15,9 @@
 #include "pages/divider/divider_page.h"
 #include "pages/resistors/resistors_page.h"
 #include "pages/timer555/timer555_page.h"
-#include "shell/kit/kit.h"
-#include "shell/kit/messages.h"
-#include "values/series.h"
+#include "kit/kit.h"
+#include "kit/messages.h"
+#include "pages/page.h"
 
 namespace ohm {
 namespace {
@@ -27,28 +27,28 @@ const char* const kTabCaptions[] = {"Resistors",        "Capacitors",    "Potent
                                     "CMOS Monostables", "CMOS Astables", "555 Timer"};
 }  // namespace
 
-const char* Form1::CreditLine() { return "Ohmbench developers, December 2026"; }
-const char* Form1::WebAddress() { return "www.example.org/ohmbench"; }
+const char* MainWindow::CreditLine() { return "Ohmbench developers, December 2026"; }
+const char* MainWindow::WebAddress() { return "www.example.org/ohmbench"; }
 
-std::string Form1::FarewellText() {
+std::string MainWindow::FarewellText() {
     const std::string cr = "\r";
     return std::string(12, ' ') + "Thank you for using the" + cr + cr + "===  OHMBENCH  ===" + cr +
            cr + std::string(10, ' ') + CreditLine() + cr + std::string(24, ' ') + "Ver: 1.1" + cr +
            cr + std::string(12, ' ') + "Visit " + WebAddress();
 }
 
-Form1::Form1(kit::Messages& messages, QWidget* parent) : QWidget(parent), messages_(messages) {
-    setObjectName(QStringLiteral("Form1"));
+MainWindow::MainWindow(kit::Messages& messages, QWidget* parent) : QWidget(parent), messages_(messages) {
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Ohmbench"));
     setWindowIcon(QIcon(QStringLiteral(":/assets/ohmbench.svg")));
     setFixedSize(kit::px(kClientWidth), kit::px(kClientHeight));
 
-    auto* title = kit::label(this, "Label43", {120, 60, 6915, 255}, QStringLiteral("OHMBENCH"));
+    auto* title = kit::label(this, "title", {120, 60, 6915, 255}, QStringLiteral("OHMBENCH"));
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
-    kit::label(this, "Label50", {6240, 90, 765, 195}, QStringLiteral("Ver: 1.1"));
-    auto* credit = kit::label(this, "Label39", {120, 5010, 2625, 345},
+    kit::label(this, "version", {6240, 90, 765, 195}, QStringLiteral("Ver: 1.1"));
+    auto* credit = kit::label(this, "credit", {120, 5010, 2625, 345},
                               QString::fromLatin1(CreditLine()) + QLatin1Char('\n') +
                                   QString::fromLatin1(WebAddress()));
     QFont small = credit->font();
@@ -56,7 +56,7 @@ Form1::Form1(kit::Messages& messages, QWidget* parent) : QWidget(parent), messag
     credit->setFont(small);
 
     tabStrip_ = new QTabWidget(this);
-    tabStrip_->setObjectName(QStringLiteral("TabStrip1"));
+    tabStrip_->setObjectName(QStringLiteral("pages"));
     tabStrip_->setAccessibleName(QStringLiteral("Pages"));
     kit::place(tabStrip_, {120, 300, 6945, 4665});
     tabStrip_->tabBar()->setUsesScrollButtons(false);
@@ -68,58 +68,51 @@ Form1::Form1(kit::Messages& messages, QWidget* parent) : QWidget(parent), messag
     }
 
     // Frames lie over the tab strip's page area, so they are made after it.
-    resistors_ = new ResistorsPage(this, messages_, vars_);
-    capacitors_ = new CapacitorsPage(this, messages_, vars_);
-    divider_ = new DividerPage(this, messages_, vars_);
-    cmosMono_ = new CmosMonostablePage(this, messages_, vars_);
-    cmosAstable_ = new CmosAstablePage(this, messages_, vars_);
-    timer555_ = new Timer555Page(this, messages_, vars_);
+    resistors_ = new ResistorsPage(this, messages_);
+    capacitors_ = new CapacitorsPage(this, messages_);
+    divider_ = new DividerPage(this, messages_);
+    cmosMonostable_ = new CmosMonostablePage(this, messages_);
+    cmosAstable_ = new CmosAstablePage(this, messages_);
+    timer555_ = new Timer555Page(this, messages_);
 
-    auto* quit = kit::button(this, "CMDExit", {5250, 5040, 1815, 315}, QStringLiteral("Quit"),
+    auto* quit = kit::button(this, "quit", {5250, 5040, 1815, 315}, QStringLiteral("Quit"),
                              QStringLiteral("Quit"));
-    connect(quit, &QPushButton::clicked, this, &Form1::CMDExit_Click);
+    connect(quit, &QPushButton::clicked, this, &MainWindow::quit);
 
-    Form_Load();
-    connect(tabStrip_, &QTabWidget::currentChanged, this, &Form1::TabStrip1_Click);
+    startUp();
+    connect(tabStrip_, &QTabWidget::currentChanged, this, &MainWindow::showChosenPage);
     // A click on the tab already chosen changes no index, but still puts the
     // keyboard back on that page's main box.
     connect(tabStrip_, &QTabWidget::tabBarClicked, this, [this](int index) {
-        if (index == tabStrip_->currentIndex()) TabStrip1_Click();
+        if (index == tabStrip_->currentIndex()) showChosenPage();
     });
 }
 
-Form1::~Form1() = default;
+MainWindow::~MainWindow() = default;
 
-void Form1::Form_Load() {
-    vars_.E6ThreeDecades = std::string(kE6ThreeDecades);
-    vars_.E12Decade = std::string(kE12Decade);
-    vars_.E24Decade = std::string(kE24Decade);
-    vars_.E24ThreeDecades = std::string(kE24ThreeDecades);
-
+void MainWindow::startUp() {
     resistors_->frame()->show();
     divider_->frame()->hide();
     timer555_->frame()->hide();
     cmosAstable_->frame()->hide();
-    cmosMono_->frame()->hide();
+    cmosMonostable_->frame()->hide();
     capacitors_->frame()->hide();
-
-    vars_.BandCount = 4;
 
     resistors_->startUp();
     divider_->startUp();
     timer555_->startUp();
     cmosAstable_->startUp();
-    cmosMono_->startUp();
+    cmosMonostable_->startUp();
     capacitors_->startUp();
 }
 
-void Form1::TabStrip1_Click() {
+void MainWindow::showChosenPage() {
     const QString caption = tabStrip_->tabText(tabStrip_->currentIndex());
     // The page is found by its tab's caption, in this order of checks.
     const std::pair<const char*, Page*> checks[] = {
         {"Resistors", resistors_},         {"Potential Dividers", divider_},
         {"555 Timer", timer555_},          {"CMOS Astables", cmosAstable_},
-        {"CMOS Monostables", cmosMono_},   {"Capacitors", capacitors_},
+        {"CMOS Monostables", cmosMonostable_},   {"Capacitors", capacitors_},
     };
     for (const auto& [tab, page] : checks) {
         if (caption == QLatin1String(tab)) {
@@ -132,14 +125,14 @@ void Form1::TabStrip1_Click() {
     }
 }
 
-void Form1::CMDExit_Click() { close(); }
+void MainWindow::quit() { close(); }
 
-void Form1::closeEvent(QCloseEvent* e) {
-    Form_Unload();
+void MainWindow::closeEvent(QCloseEvent* e) {
+    sayFarewell();
     e->accept();
 }
 
-void Form1::Form_Unload() {
+void MainWindow::sayFarewell() {
     // Whatever closes the window, the farewell is said once.
     if (farewellShown_) return;
     farewellShown_ = true;

@@ -1,4 +1,4 @@
-#include "shell/kit/kit.h"
+#include "kit/kit.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -11,7 +11,7 @@
 
 #include <cmath>
 
-#include "shell/kit/widgets.h"
+#include "kit/widgets.h"
 
 namespace kit {
 namespace {
@@ -19,6 +19,9 @@ constexpr const char* kTwipProperty = "twipRect";
 
 template <typename W>
 W* named(W* w, const char* name, TwipRect r, const QString& accessibleName) {
+    // Before the first control exists: an interface Qt makes for a label is
+    // kept for its lifetime, so ours must be in place from the start.
+    installAccessibility();
     w->setObjectName(QString::fromLatin1(name));
     if (!accessibleName.isEmpty()) w->setAccessibleName(accessibleName);
     place(w, r);
@@ -130,7 +133,6 @@ void narrowList(QComboBox* list) { list->setProperty(kNarrowListProperty, true);
 void copyable(QLabel* l) {
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     l->setProperty(kResultLabelProperty, true);
-    installAccessibility();
 }
 
 QColor colourFromBgr(double number) {

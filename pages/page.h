@@ -1,14 +1,9 @@
 // What every page of the window shares: its frame over the tab strip, the
-// drawing layer under its controls, the message boxes, and the window-level
-// variables it is handed by reference.
+// drawing layer under its controls, and the message boxes.
 #pragma once
 
 #include <QObject>
 #include <QString>
-
-#include <array>
-#include <cstdint>
-#include <string>
 
 class QGroupBox;
 class QWidget;
@@ -20,22 +15,11 @@ class Messages;
 
 namespace ohm {
 
-// Window-level variables of Form1: set at start-up, living with the window.
-struct WindowVars {
-    std::int16_t BandCount = 4;
-    std::string E6ThreeDecades;
-    std::string E12Decade;
-    std::string E24Decade;
-    std::string E24ThreeDecades;
-    std::array<std::string, 6> SavedTapText;
-};
-
 class Page : public QObject {
     Q_OBJECT
 public:
     // All six frames share one rectangle inside the tab strip's page area.
-    Page(QWidget* window, kit::Messages& messages, WindowVars& vars, const char* frameName,
-         const QString& caption);
+    Page(QWidget* window, kit::Messages& messages, const char* frameName, const QString& caption);
     ~Page() override;
 
     QGroupBox* frame() const { return frame_; }
@@ -48,7 +32,6 @@ public:
 
 protected:
     kit::Messages& messages_;
-    WindowVars& vars_;
 
 private:
     QGroupBox* frame_;

@@ -1,4 +1,4 @@
-#include "shell/kit/drawing.h"
+#include "kit/drawing.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -16,9 +16,10 @@ inline constexpr const char* kResultLabelProperty = "kitResultLabel";
 // Lets screen readers use our spin buttons and read the values labels show.
 void installAccessibility();
 
-// An option button. `selected` is emitted when the person clicks it and when
-// the program calls select(), even when it was already the chosen one, so
-// start-up runs the same handler a click does.
+// An option button. `selected` is emitted once whenever it becomes the chosen
+// one, by mouse, keyboard, a screen reader's action or the program; and also
+// when the person clicks it or the program calls select() while it already
+// was the chosen one, so start-up runs the same handler a click does.
 class OptionButton : public QRadioButton {
     Q_OBJECT
 public:
@@ -27,6 +28,12 @@ public:
 
 signals:
     void selected();
+
+protected:
+    void nextCheckState() override;
+
+private:
+    bool clickChangedState_ = false;
 };
 
 // A spin button: two arrows that step an integer position by one between a

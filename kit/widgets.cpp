@@ -1,4 +1,4 @@
-#include "shell/kit/widgets.h"
+#include "kit/widgets.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
@@ -88,15 +88,30 @@ void installAccessibility() {
 }
 
 OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent) {
-    // clicked covers the mouse, the space bar and arrow keys within a group.
-    connect(this, &QAbstractButton::clicked, this, [this](bool checked) {
+    // Becoming checked covers every way in, the accessible "Toggle" action
+    // included, which checks the button without a click.
+    connect(this, &QAbstractButton::toggled, this, [this](bool checked) {
         if (checked) emit selected();
+    });
+    // A click on the option already chosen changes nothing, yet runs the handler.
+    connect(this, &QAbstractButton::clicked, this, [this](bool checked) {
+        // Qt steps the state only when the click changes it; then toggled
+        // has already run the handler.
+        if (checked && !clickChangedState_) emit selected();
+        clickChangedState_ = false;
     });
 }
 
+void OptionButton::nextCheckState() {
+    clickChangedState_ = true;
+    QRadioButton::nextCheckState();
+}
+
 void OptionButton::select() {
-    setChecked(true);
-    emit selected();
+    if (isChecked())
+        emit selected();
+    else
+        setChecked(true);
 }
 
 SpinButton::SpinButton(QWidget* parent) : QWidget(parent) {

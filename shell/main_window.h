@@ -7,8 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "shell/page.h"
-
 class QTabWidget;
 
 namespace kit {
@@ -17,6 +15,7 @@ class Messages;
 
 namespace ohm {
 
+class Page;
 class ResistorsPage;
 class CapacitorsPage;
 class DividerPage;
@@ -24,17 +23,18 @@ class CmosMonostablePage;
 class CmosAstablePage;
 class Timer555Page;
 
-class Form1 : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit Form1(kit::Messages& messages, QWidget* parent = nullptr);
-    ~Form1() override;
+    explicit MainWindow(kit::Messages& messages, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
-    WindowVars& vars() { return vars_; }
     QTabWidget* tabStrip() const { return tabStrip_; }
 
-    void TabStrip1_Click();
-    void CMDExit_Click();
+    // Shows the page of the chosen tab, hides the others, and puts the
+    // keyboard on the shown page's main box.
+    void showChosenPage();
+    void quit();
 
     // The eight lines of the farewell box, joined by single carriage returns.
     static std::string FarewellText();
@@ -45,18 +45,17 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    void Form_Load();
-    void Form_Unload();
+    void startUp();
+    void sayFarewell();
 
     kit::Messages& messages_;
-    WindowVars vars_;
     bool farewellShown_ = false;
     QTabWidget* tabStrip_ = nullptr;
 
     ResistorsPage* resistors_ = nullptr;
     CapacitorsPage* capacitors_ = nullptr;
     DividerPage* divider_ = nullptr;
-    CmosMonostablePage* cmosMono_ = nullptr;
+    CmosMonostablePage* cmosMonostable_ = nullptr;
     CmosAstablePage* cmosAstable_ = nullptr;
     Timer555Page* timer555_ = nullptr;
 };

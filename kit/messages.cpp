@@ -1,10 +1,10 @@
-#include "shell/kit/messages.h"
+#include "kit/messages.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 
-#include "shell/kit/kit.h"
+#include "kit/kit.h"
 
 namespace kit {
 

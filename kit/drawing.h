@@ -12,7 +12,7 @@
 #include <memory>
 #include <vector>
 
-#include "shell/kit/kit.h"
+#include "kit/kit.h"
 
 #include <QSvgRenderer>
 

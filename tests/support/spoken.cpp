@@ -1,0 +1,38 @@
+#include "tests/support/spoken.h"
+
+#include <QLabel>
+#include <QWidget>
+
+namespace uitest {
+
+QString spokenName(QWidget* w) {
+    if (!w->accessibleName().isEmpty()) return w->accessibleName();
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    if (a == nullptr) return {};
+    for (const auto& [other, relation] : a->relations(QAccessible::Label)) {
+        if (auto* caption = qobject_cast<QLabel*>(other->object())) return caption->text();
+    }
+    return a->text(QAccessible::Name);
+}
+
+std::vector<QWidget*> findSpoken(QWidget* root, QAccessible::Role role, const QString& name) {
+    std::vector<QWidget*> found;
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        if (a != nullptr && a->role() == role && spokenName(w) == name) found.push_back(w);
+    }
+    return found;
+}
+
+QWidget* findOnShownPage(QWidget* window, QAccessible::Role role, const QString& name) {
+    std::vector<QWidget*> onShown;
+    for (QWidget* w : findSpoken(window, role, name)) {
+        // The page frame is the ancestor placed straight on the window.
+        QWidget* page = w;
+        while (page->parentWidget() != nullptr && page->parentWidget() != window) page = page->parentWidget();
+        if (!page->isHidden()) onShown.push_back(w);
+    }
+    return onShown.size() == 1 ? onShown.front() : nullptr;
+}
+
+}  // namespace uitest
