@@ -90,8 +90,15 @@ QPushButton* button(QWidget* parent, const char* name, TwipRect r, const QString
 QComboBox* list(QWidget* parent, const char* name, TwipRect r, const QString& accessibleName,
                 bool editable) {
     auto* c = named(new QComboBox(parent), name, r, accessibleName);
+    // On Linux a list's accessible name is its current entry; what it is for
+    // reaches a screen reader through its caption (a buddy label) or, where
+    // none stands beside it, this description.
+    c->setAccessibleDescription(accessibleName);
     c->setEditable(editable);
-    if (editable) c->setInsertPolicy(QComboBox::NoInsert);
+    if (editable) {
+        c->setInsertPolicy(QComboBox::NoInsert);
+        c->lineEdit()->setAccessibleName(accessibleName);
+    }
     return c;
 }
 

@@ -1,32 +1,47 @@
 #!/usr/bin/python3
-"""Uses Ohmbench through the accessibility bus as a screen reader user would:
-find the Potential Dividers page and its controls by their spoken names, type
-values, press the button, read the results and the message box text."""
+"""Uses Ohmbench through the accessibility bus (AT-SPI) as a screen reader user
+would, page by page, with what each page's file in pages/ says about it:
+
+- every option button, chosen through its accessible action, shows the controls
+  of its mode and hides the others;
+- the Tab key walks the page's controls, and every stop has a role, a name (or
+  the caption it is labelled by) that no other stop on the page shares, and,
+  for boxes, lists and spin buttons, a value;
+- the page's worked examples give results that can be read, and failures open
+  a message box whose text can be read and which OK closes.
+
+Each example starts from a freshly started program.
+Usage: atspi_test.py <ohmbench program>"""
+import importlib.util
+import pathlib
+import subprocess
 import sys
 import time
 
 import pyatspi
 
+HERE = pathlib.Path(__file__).resolve().parent
 FAILURES = []
 PASSES = []
+XK_TAB, XK_HOME, XK_DOWN = 0xFF09, 0xFF50, 0xFF54
 
 
 def check(ok, what):
     print(("ok   " if ok else "FAIL ") + what, flush=True)
     (PASSES if ok else FAILURES).append(what)
+    return ok
 
 
-def wait_for(fn, timeout=10.0, step=0.1):
+def wait_for(fn, timeout=10.0, step=0.05):
     end = time.time() + timeout
-    while time.time() < end:
+    while True:
         try:
             value = fn()
-        except Exception:  # the tree may change under us while the app works
+        except Exception:  # the tree may change under us while the program works
             value = None
-        if value:
+        if value or time.time() > end:
             return value
         time.sleep(step)
-    return None
 
 
 def find_app():
@@ -36,13 +51,69 @@ def find_app():
     return None
 
 
-def find(root, role, name, showing_only=False):
-    """First descendant with this role name and accessible name."""
-    def match(acc):
-        if acc is None or acc.getRoleName() != role or acc.name != name:
-            return False
-        return not showing_only or acc.getState().contains(pyatspi.STATE_SHOWING)
-    return pyatspi.findDescendant(root, match, breadth_first=True)
+class Program:
+    def __init__(self, path):
+        self.process = subprocess.Popen([path], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.app = wait_for(find_app, timeout=20)
+        if self.app is not None:
+            # No window manager runs here to make the window active (and
+            # without that no control has the keyboard): a click on the title
+            # caption asks for it, as a person's first click would.
+            window = wait_for(lambda: self.app.getChildAtIndex(0))
+            box = window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            pyatspi.Registry.generateMouseEvent(box.x + box.width // 2, box.y + 10, "b1c")
+            wait_for(lambda: window.getState().contains(pyatspi.STATE_ACTIVE), timeout=5)
+
+    def close(self):
+        self.process.kill()
+        self.process.wait()
+        wait_for(lambda: find_app() is None, timeout=5)
+
+
+def showing(acc):
+    return acc.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def captions(acc):
+    """Names of the captions this control is labelled by."""
+    names = []
+    for relation in acc.getRelationSet():
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+            names += [relation.getTarget(i).name for i in range(relation.getNTargets())]
+    return names
+
+
+def spoken(acc):
+    """What a screen reader announces the control as. On Linux a list's name
+    is its current entry, so a list is known by its caption or description."""
+    if acc.getRoleName() == "combo box":
+        return (captions(acc) or [acc.description])[0]
+    return acc.name or (captions(acc) or [""])[0]
+
+
+def answers_to(acc, name):
+    return name in (acc.name, acc.description, spoken(acc)) or name in captions(acc)
+
+
+def find(app, role, name):
+    """The showing control with this role that answers to this name."""
+    return pyatspi.findDescendant(
+        app, lambda a: a is not None and a.getRoleName() == role and showing(a) and answers_to(a, name),
+        breadth_first=True)
+
+
+def present(app, role, name):
+    return pyatspi.findDescendant(
+        app, lambda a: a is not None and a.getRoleName() == role and answers_to(a, name)) is not None
+
+
+def focused(app):
+    """The control with the keyboard focus (a page tab counts as focused
+    whenever its page shows, so tabs are skipped unless nothing else is)."""
+    hits = pyatspi.findAllDescendants(
+        app, lambda a: a is not None and a.getState().contains(pyatspi.STATE_FOCUSED) and showing(a))
+    controls = [a for a in hits if a.getRoleName() not in ("page tab", "page tab list", "frame", "filler")]
+    return (controls or hits or [None])[-1]
 
 
 def text_of(acc):
@@ -50,12 +121,24 @@ def text_of(acc):
     return t.getText(0, t.characterCount)
 
 
-def set_text(acc, value):
-    acc.queryEditableText().setTextContents(value)
+def value_of(acc):
+    role = acc.getRoleName()
+    if role == "combo box":
+        return acc.name
+    if role == "spin button":
+        return str(int(acc.queryValue().currentValue))
+    return text_of(acc)
 
 
-def press(acc):
-    acc.queryAction().doAction(0)
+def key(keysym):
+    pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
+    time.sleep(0.05)
+
+
+def do_action(acc, preferred):
+    action = acc.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    action.doAction(names.index(preferred) if preferred in names else 0)
 
 
 def message_box(app):
@@ -63,69 +146,159 @@ def message_box(app):
     for window in app:
         if window is None or window.getRoleName() not in ("dialog", "alert"):
             continue
-        texts = []
-        ok = None
-        def collect(acc):
-            nonlocal ok
-            for child in acc:
-                if child is None:
-                    continue
-                if child.getRoleName() == "label":
-                    texts.append(text_of(child))
-                if child.getRoleName() == "push button" and child.name.replace("&", "") == "OK":
-                    ok = child
-                collect(child)
-        collect(window)
+        texts, ok = [], None
+        for acc in pyatspi.findAllDescendants(window, lambda a: a is not None):
+            if acc.getRoleName() == "label":
+                texts.append(text_of(acc))
+            if acc.getRoleName() == "push button" and acc.name.replace("&", "") == "OK":
+                ok = acc
         if ok is not None:
             return "\n".join(texts), ok
     return None
 
 
-def main():
-    app = wait_for(find_app, timeout=20)
-    check(app is not None, "the program is on the accessibility bus")
-    if app is None:
-        return 1
-
-    tabs = wait_for(lambda: pyatspi.findDescendant(app, lambda a: a is not None and a.getRoleName() == "page tab list"))
-    check(tabs is not None, "the page tabs are reachable")
+def open_page(program, tab):
+    tabs = wait_for(lambda: pyatspi.findDescendant(
+        program.app, lambda a: a is not None and a.getRoleName() == "page tab list"))
     names = [tabs.getChildAtIndex(i).name for i in range(tabs.childCount)]
-    index = names.index("Potential Dividers")
-    press(tabs.getChildAtIndex(index))  # a page tab is pressed like a button
+    do_action(tabs.getChildAtIndex(names.index(tab)), "Press")
 
-    tap = wait_for(lambda: find(app, "text", "Tap 1 voltage", showing_only=True))
-    check(tap is not None, "the first tap box is found by its spoken name once its page shows")
-    if tap is None:
-        return 1
-    e12 = find(app, "radio button", "E12 series", showing_only=True)
-    calc = find(app, "push button", "Calculate resistance values", showing_only=True)
-    r1 = find(app, "label", "R1 value", showing_only=True)
-    r2 = find(app, "label", "R2 value", showing_only=True)
-    check(None not in (e12, calc, r1, r2), "series option, button and value labels are found by name")
-    if None in (e12, calc, r1, r2):
-        return 1
 
-    press(e12)
-    set_text(tap, "3v")
-    press(calc)
-    # Ideal 70K and 30K fit to E12 as 68K and 27K; the tap then really sits at 2.84 V.
-    check(wait_for(lambda: text_of(r1) == "68K"), "R1 reads 68K (got %r)" % text_of(r1))
-    check(text_of(r2) == "27K", "R2 reads 27K (got %r)" % text_of(r2))
-    check(wait_for(lambda: text_of(tap) == "2.84v"), "the tap box reads 2.84v (got %r)" % text_of(tap))
+def control(app, role, name, where):
+    acc = wait_for(lambda: find(app, role, name), timeout=5)
+    check(acc is not None, "%s: the %s %r is found by its spoken name" % (where, role, name))
+    return acc
 
-    set_text(tap, "12v")
-    press(calc)  # the box opens modally; the action returns first
-    box = wait_for(lambda: message_box(app))
-    check(box is not None, "a message box opens for a tap outside the supply")
-    if box is not None:
-        text, ok = box
-        check("Voltage tap 1 is not within the supply voltage specified!" in text, "its text is read: %r" % text)
-        press(ok)
-        check(wait_for(lambda: message_box(app) is None), "OK closes it")
+
+def walk_options(program, page):
+    open_page(program, page.TAB)
+    for option, expect in page.OPTIONS.items():
+        where = "%s, %r chosen" % (page.TAB, option)
+        radio = control(program.app, "radio button", option, page.TAB)
+        if radio is None:
+            continue
+        do_action(radio, "Toggle")
+        for role, name in expect.get("showing", []):
+            check(wait_for(lambda: find(program.app, role, name)) is not None,
+                  "%s: the %s %r shows" % (where, role, name))
+        for role, name in expect.get("hidden", []):
+            check(present(program.app, role, name) and
+                  wait_for(lambda: find(program.app, role, name) is None),
+                  "%s: the %s %r is hidden" % (where, role, name))
+        check(radio.getState().contains(pyatspi.STATE_CHECKED), "%s: it is checked" % where)
+
+
+def walk_tab_order(program, page):
+    open_page(program, page.TAB)
+    first = wait_for(lambda: focused(program.app))
+    if not check(first is not None, "%s: a control has the focus when the page opens" % page.TAB):
+        return
+    stops, seen = [], set()
+    acc = first
+    for _ in range(60):
+        key_id = (acc.getRoleName(), spoken(acc), acc.getIndexInParent(), acc.parent.name if acc.parent else "")
+        if key_id in seen:
+            break
+        seen.add(key_id)
+        stops.append(acc)
+        key(XK_TAB)
+        acc = wait_for(lambda: focused(program.app))
+        if acc is None:
+            break
+    names = [spoken(s) for s in stops]
+    check(len(stops) > 1, "%s: Tab walks %d stops: %s" % (page.TAB, len(stops), names))
+    for stop, name in zip(stops, names):
+        role = stop.getRoleName()
+        what = "%s: the %s %r" % (page.TAB, role, name)
+        check(role not in ("", "unknown", "filler", "panel"), what + " has a role")
+        check(name.strip() != "" and names.count(name) == 1, what + " has a name no other stop shares")
+        if role in ("text", "combo box", "spin button"):
+            try:
+                value = value_of(stop)
+            except Exception as e:  # no interface at all is the fault reported
+                value = None
+            check(value is not None, what + " offers its value (%r)" % value)
+
+
+def pick(app, acc, entry):
+    acc.queryComponent().grabFocus()
+    wait_for(lambda: acc.getState().contains(pyatspi.STATE_FOCUSED), timeout=3)
+    key(XK_HOME)
+    for _ in range(40):
+        if acc.name == entry:
+            return True
+        key(XK_DOWN)
+    return acc.name == entry
+
+
+def run_example(program, page, steps):
+    app = program.app
+    open_page(program, page.TAB)
+    roles = {"choose": "radio button", "type": "text", "pick": "combo box", "step": "spin button",
+             "press": "push button"}
+    for step in steps:
+        verb, where = step[0], "%s, %s" % (page.TAB, step)
+        if verb == "message":
+            box = wait_for(lambda: message_box(app))
+            if check(box is not None, where + ": a message box opens"):
+                text, ok = box
+                check(step[1] in text, where + ": its text is read (%r)" % text)
+                do_action(ok, "Press")
+                check(wait_for(lambda: message_box(app) is None), where + ": OK closes it")
+            continue
+        role = step[1] if verb == "read" else roles[verb]
+        name = step[2] if verb == "read" else step[1]
+        acc = control(app, role, name, page.TAB)
+        if acc is None:
+            return
+        if verb == "choose":
+            do_action(acc, "Toggle")
+        elif verb == "type":
+            acc.queryEditableText().setTextContents(step[2])
+        elif verb == "pick":
+            check(pick(app, acc, step[2]), where + ": the entry is chosen (reads %r)" % acc.name)
+        elif verb == "step":
+            acc.queryValue().currentValue = float(step[2])
+        elif verb == "press":
+            do_action(acc, "Press")
+        elif verb == "read":
+            expected = step[3]
+            check(wait_for(lambda: text_of(acc) == expected, timeout=5),
+                  where + ": reads %r (got %r)" % (expected, text_of(acc)))
+
+
+def load_pages():
+    pages = []
+    for path in sorted((HERE / "pages").glob("*.py")):
+        spec = importlib.util.spec_from_file_location(path.stem, path)
+        module = importlib.util.module_from_spec(spec)
+        spec.loader.exec_module(module)
+        pages.append(module)
+    return pages
+
+
+def main(path):
+    pages = load_pages()
+    check(len(pages) == 6, "a walk for each of the six pages (%s)" % [p.TAB for p in pages])
+    for page in pages:
+        for walk in (walk_options, walk_tab_order):
+            program = Program(path)
+            if not check(program.app is not None, "the program is on the accessibility bus"):
+                return 1
+            try:
+                walk(program, page)
+            finally:
+                program.close()
+        for steps in page.EXAMPLES:
+            program = Program(path)
+            try:
+                run_example(program, page, steps)
+            finally:
+                program.close()
     return 1 if FAILURES else 0
 
 
 if __name__ == "__main__":
-    code = main()
+    code = main(sys.argv[1])
     print("%d passed, %d failed" % (len(PASSES), len(FAILURES)))
     sys.exit(code)

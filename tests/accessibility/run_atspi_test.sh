@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real program on a virtual X display with its own session bus and
-# accessibility bus, then drives it through AT-SPI. Usage: run_atspi_test.sh <ohmbench>
+# accessibility bus, then drives it through AT-SPI; the test starts the program
+# afresh for each walk. Usage: run_atspi_test.sh <ohmbench>
 set -u
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
@@ -19,8 +20,7 @@ exec dbus-run-session -- bash -c '
   sleep 0.5
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QT_QPA_PLATFORM=xcb
   export XDG_RUNTIME_DIR=$(mktemp -d)
-  "$0" >/dev/null 2>&1 & app=$!
-  timeout 120 /usr/bin/python3 "$1"; rc=$?
-  kill $app $bus $xvfb 2>/dev/null; wait 2>/dev/null
+  timeout 600 /usr/bin/python3 "$1" "$0"; rc=$?
+  kill $bus $xvfb 2>/dev/null; wait 2>/dev/null
   exit $rc
 ' "$program" "$here/atspi_test.py" 2> >(grep -v "Failed to set fd limit" >&2)

@@ -5,21 +5,31 @@
 
 namespace uitest {
 
+namespace {
+QString captionOf(QAccessibleInterface* a) {
+    for (const auto& [other, relation] : a->relations(QAccessible::Label)) {
+        if (auto* caption = qobject_cast<QLabel*>(other->object())) return caption->text();
+    }
+    return {};
+}
+}  // namespace
+
 QString spokenName(QWidget* w) {
     if (!w->accessibleName().isEmpty()) return w->accessibleName();
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
     if (a == nullptr) return {};
-    for (const auto& [other, relation] : a->relations(QAccessible::Label)) {
-        if (auto* caption = qobject_cast<QLabel*>(other->object())) return caption->text();
-    }
-    return a->text(QAccessible::Name);
+    const QString caption = captionOf(a);
+    return caption.isEmpty() ? a->text(QAccessible::Name) : caption;
 }
 
 std::vector<QWidget*> findSpoken(QWidget* root, QAccessible::Role role, const QString& name) {
     std::vector<QWidget*> found;
     for (QWidget* w : root->findChildren<QWidget*>()) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-        if (a != nullptr && a->role() == role && spokenName(w) == name) found.push_back(w);
+        if (a == nullptr || a->role() != role) continue;
+        // A control answers to its own name and to the caption it is labelled by.
+        if (w->accessibleName() == name || captionOf(a) == name || a->text(QAccessible::Name) == name)
+            found.push_back(w);
     }
     return found;
 }
