@@ -5,11 +5,13 @@
 PACKAGES := cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-svg-dev \
             libgtest-dev libbenchmark-dev fonts-dejavu-core fonts-dejavu-extra \
             xvfb dbus at-spi2-core python3 python3-pyatspi
+# Building and checking the .deb, its desktop entry and metadata
+PACKAGES += dpkg-dev fakeroot file gzip desktop-file-utils appstream lintian
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test sanitize screenshots bench fuzz install clean
+.PHONY: all deps build run test sanitize screenshots bench fuzz install package clean
 
 all: build
 
@@ -61,6 +63,9 @@ fuzz: deps
 PREFIX ?= /usr/local
 install: build
 	cmake --install build/default --prefix $(PREFIX)
+
+package: build
+	cmake --build --preset default --target package
 
 clean:
 	rm -rf build
