@@ -1,7 +1,5 @@
 #include <QToolButton>
 
-#include <cstdlib>
-
 #include "tests/support/ui_driver.h"
 
 namespace {
@@ -52,25 +50,20 @@ TEST_F(CapacitorsPage, EveryBoxAndListRecomputes) {
 }
 
 TEST_F(CapacitorsPage, ButtonsStepTheirValuesAndCarryIntoTheNextUnit) {
-    // In turn from the start: spin button, presses (down below 0), box, then its unit or the supply labels.
+    // Each button pressed down from the start: its box, then its unit (or, for the supply, its labels).
     const struct { const char *spin; int presses; const char *box, *unit, *shown; } rows[] = {
-        {"Supply voltage step", -1, "Supply voltage, volts", "Supply, charging circuit", "9.9 9.9v"},
-        {"Time step", -90, "Time after switching", "Time unit", "1 ms"},
-        {"Time step", -1, "Time after switching", "Time unit", "990 us"},
-        {"Time step", 1, "Time after switching", "Time unit", "1 ms"},
-        {"Capacitance step", -7, "Capacitance", "Capacitance unit", "680 nF"},
-        {"Capacitance step", 1, "Capacitance", "Capacitance unit", "1 uF"},
-        {"Resistance step", -1, "Resistance", "Resistance unit", "910   "},
-        {"Resistance step", 1, "Resistance", "Resistance unit", "1 K"},
+        {"Supply voltage step", 1, "Supply voltage, volts", "Supply, charging circuit", "9.9 9.9v"},
+        {"Time step", 91, "Time after switching", "Time unit", "990 us"},  // 10, 9.9 ... 1 ms, then 990 us
+        {"Capacitance step", 7, "Capacitance", "Capacitance unit", "680 nF"},  // 10, 6.8 ... 1 uF, then 680 nF
+        {"Resistance step", 1, "Resistance", "Resistance unit", "910   "},  // 1 K, then 910 ohms
     };
     for (const auto& r : rows) {
-        kit::SpinButton* spin = w.spin(r.spin);
-        for (int i = 0; i < std::abs(r.presses); ++i) uitest::click(r.presses > 0 ? spin->upArrow() : spin->downArrow());
-        const bool supply = std::string(r.spin) == "Supply voltage step";
-        const std::string unit = supply ? w.caption(r.unit) : w.list(r.unit)->currentText().toStdString();
-        EXPECT_EQ(w.text(r.box) + " " + unit, r.shown) << r.spin << " " << r.presses;
+        for (int i = 0; i < r.presses; ++i) uitest::click(w.spin(r.spin)->downArrow());
+        const std::string unit = std::string(r.spin).starts_with("Supply") ? w.caption(r.unit) : w.list(r.unit)->currentText().toStdString();
+        EXPECT_EQ(w.text(r.box) + " " + unit, r.shown) << r.spin;
     }
-    EXPECT_EQ(screen(), " 3.64v| 6.25v 1ms 630 420+465L");  // T = 1 uF x 1 K = 1 ms: 9.9 e^-1 = 3.642
+    uitest::click(w.spin("Time step")->upArrow());  // back to 1 ms of 680 nF through 910 ohms: 1.6 time constants
+    EXPECT_EQ(w.text("Time after switching") + " " + screen(), "1  1.96v| 7.93v 1ms 852 642+465L");
 }
 
 }  // namespace
