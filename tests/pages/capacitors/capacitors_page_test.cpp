@@ -51,6 +51,7 @@ TEST_F(CapacitorsPage, ButtonsStepTheirValuesAndCarryIntoTheNextUnit) {
     // Each button pressed down from the start: its box, then its unit (or, for the supply, its labels).
     const struct { const char *spin; int presses; const char *box, *unit, *shown; } rows[] = {
         {"Supply voltage step", 1, "Supply voltage, volts", "Supply, charging circuit", "9.9 9.9v"},
+        {"Supply voltage step", 99, "Supply voltage, volts", "Supply, charging circuit", ".1 .1v"},  // no wrap to 15
         {"Time step", 91, "Time after switching", "Time unit", "990 us"},  // 10, 9.9 ... 1 ms, then 990 us
         {"Capacitance step", 7, "Capacitance", "Capacitance unit", "680 nF"},  // 10, 6.8 ... 1 uF, then 680 nF
         {"Resistance step", 1, "Resistance", "Resistance unit", "910   "},  // 1 K, then 910 ohms
@@ -60,8 +61,8 @@ TEST_F(CapacitorsPage, ButtonsStepTheirValuesAndCarryIntoTheNextUnit) {
         const std::string unit = std::string(r.spin).starts_with("Supply") ? w.caption(r.unit) : w.list(r.unit)->currentText().toStdString();
         EXPECT_EQ(w.text(r.box) + " " + unit, r.shown) << r.spin;
     }
-    uitest::click(w.spin("Time step")->upArrow());  // back to 1 ms of 680 nF through 910 ohms: 1.6 time constants
-    EXPECT_EQ(w.text("Time after switching") + " " + screen(), "1  1.96v| 7.93v 1ms 852 642+465L");
+    uitest::click(w.spin("Time step")->upArrow());  // 1 ms of 680 nF through 910 ohms (1.6 T) from .1 V
+    EXPECT_EQ(w.text("Time after switching") + " " + screen(), "1  .01v| .08v 1ms 852 642+465L");
 }
 
 }  // namespace

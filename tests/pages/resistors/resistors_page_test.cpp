@@ -40,6 +40,12 @@ TEST(ResistorsPage, OpensOnFourBlankBandsAndTheTabFocusesTheValue) {
                 !w.rect("bandRect3")->isVisible() && w.picture("fourBandPicture")->isVisible());
     EXPECT_EQ(Fills(w), Colours(5, Tan));
     EXPECT_EQ(w.list(kBands[0])->currentIndex() + w.list(kBands[4])->currentIndex(), -2);  // nothing picked
+    // The tolerance band stands apart from the digit and multiplier bands on the body.
+    EXPECT_EQ(std::to_string(w.rect("bandRect3")->rect().left) + " " + std::to_string(w.rect("bandRect4")->rect().left), "3480 3940");
+    QWidget* at = w.option("5-band format");  // the keyboard goes on through the five lists to the value
+    const auto next = [&at] { do at = at->nextInFocusChain(); while (!(at->focusPolicy() & Qt::TabFocus)); return at; };
+    for (const char* band : kBands) EXPECT_EQ(next(), w.list(band)) << band;
+    EXPECT_EQ(next(), w.box(kValue));
     w.showTab("Capacitors");
     w.showTab("Resistors");
     EXPECT_EQ(w.focused(), w.box(kValue));
@@ -51,6 +57,7 @@ TEST(ResistorsPage, SwitchingFormatsKeepsTheColoursOfTheBands) {
         Choose(w, false, {3, -1, third, -1, 4});  // Yellow, none, Gold or White, none, [blank]
         const QColor kept = third == 10 ? Black : White;
         click(w.option("5-band format"));
+        EXPECT_EQ(w.list(kBands[2])->count(), 10);
         click(w.option("5-band format"));  // the format in force: the lists are left alone
         EXPECT_EQ(Fills(w), (Colours{Yellow, Blue5, kept, Blue5, Blue5}));
         EXPECT_EQ(w.caption("5th Band") + std::to_string(w.list(kBands[2])->count()), "5th Band10");
