@@ -44,7 +44,7 @@ void fill(QComboBox* list, const std::array<std::string_view, N>& entries) {
 }  // namespace
 
 CapacitorsPage::CapacitorsPage(QWidget* window, kit::Messages& messages)
-    : Page(window, messages, "FrmCapacitor", QStringLiteral("Capacitor Timings ")) {
+    : Page(window, messages, "capacitorsPage", QStringLiteral("Capacitor Timings ")) {
     buildCircuits();
     buildGraph();
     buildInputs();
@@ -53,195 +53,186 @@ CapacitorsPage::CapacitorsPage(QWidget* window, kit::Messages& messages)
 
 void CapacitorsPage::buildCircuits() {
     QWidget* f = frame();
-    drawing()->addPicture("Image2", kDischargeCircuit, QStringLiteral(":/assets/capacitor_discharge.svg"));
-    drawing()->addPicture("Image3", kChargeCircuit, QStringLiteral(":/assets/capacitor_charge.svg"));
+    drawing()->addPicture("dischargeCircuitPicture", kDischargeCircuit,
+                          QStringLiteral(":/assets/capacitor_discharge.svg"));
+    drawing()->addPicture("chargeCircuitPicture", kChargeCircuit, QStringLiteral(":/assets/capacitor_charge.svg"));
 
     // Supply labels over the top terminals, "0v" under the bottom ones.
-    LBLCapVs1_ = kit::label(f, "LBLCapVs1", {510, 510, 480, 195}, QStringLiteral("10v"),
-                            QStringLiteral("Supply, discharging circuit"));
-    LBLCapVs2_ = kit::label(f, "LBLCapVs2", {1940, 510, 480, 195}, QStringLiteral("10v"),
-                            QStringLiteral("Supply, charging circuit"));
-    auto* zero1 = kit::label(f, "Label48", {600, 2625, 300, 195}, QStringLiteral("0v"),
-                             QStringLiteral("Zero volt rail, discharging circuit"));
-    auto* zero2 = kit::label(f, "Label49", {2030, 2625, 300, 195}, QStringLiteral("0v"),
-                             QStringLiteral("Zero volt rail, charging circuit"));
-    for (QLabel* l : {LBLCapVs1_, LBLCapVs2_, zero1, zero2}) l->setAlignment(Qt::AlignCenter);
+    dischargeSupplyLabel_ = kit::label(f, "dischargeSupplyLabel", {510, 510, 480, 195}, QStringLiteral("10v"),
+                                       QStringLiteral("Supply, discharging circuit"));
+    chargeSupplyLabel_ = kit::label(f, "chargeSupplyLabel", {1940, 510, 480, 195}, QStringLiteral("10v"),
+                                    QStringLiteral("Supply, charging circuit"));
+    auto* dischargeZero = kit::label(f, "dischargeZeroLabel", {600, 2625, 300, 195}, QStringLiteral("0v"),
+                                     QStringLiteral("Zero volt rail, discharging circuit"));
+    auto* chargeZero = kit::label(f, "chargeZeroLabel", {2030, 2625, 300, 195}, QStringLiteral("0v"),
+                                  QStringLiteral("Zero volt rail, charging circuit"));
+    for (QLabel* l : {dischargeSupplyLabel_, chargeSupplyLabel_, dischargeZero, chargeZero})
+        l->setAlignment(Qt::AlignCenter);
 
     // Outputs beside the output terminals.
-    LBLCapVout1_ = kit::label(f, "LBLCapVout1", {1305, 1380, 690, 195}, QString(),
-                              QStringLiteral("Discharging capacitor voltage"));
-    LBLCapVout2_ = kit::label(f, "LBLCapVout2", {2785, 1820, 690, 195}, QString(),
-                              QStringLiteral("Charging capacitor voltage"));
-    kit::copyable(LBLCapVout1_);
-    kit::copyable(LBLCapVout2_);
+    dischargeVoltageLabel_ = kit::label(f, "dischargeVoltageLabel", {1305, 1380, 690, 195}, QString(),
+                                        QStringLiteral("Discharging capacitor voltage"));
+    chargeVoltageLabel_ = kit::label(f, "chargeVoltageLabel", {2785, 1820, 690, 195}, QString(),
+                                     QStringLiteral("Charging capacitor voltage"));
+    kit::copyable(dischargeVoltageLabel_);
+    kit::copyable(chargeVoltageLabel_);
 
-    kit::label(f, "Label51", {3480, 2685, 3105, 255},
+    kit::label(f, "formulaLabel", {3480, 2685, 3105, 255},
                QStringLiteral("Formula:                       V = Vo Exp(-t/T)"),
                QStringLiteral("Formula: V equals Vo times e to the minus t over T"));
 }
 
 void CapacitorsPage::buildGraph() {
-    FrmGraph_ = kit::frame(frame(), "FrmGraph", kGraphFrame, QString());
-    FrmGraph_->setAccessibleName(QStringLiteral("Graph of discharge and charge"));
-    graphDrawing_ = new kit::Drawing(FrmGraph_);
-    graphDrawing_->addPicture("Image1", kGraphPicture, QStringLiteral(":/assets/capacitor_graph.svg"));
-    LINCapVolt_ = graphDrawing_->addLine("LINCapVolt", kGraphStartX, kMarkerTop, kGraphStartX,
-                                         kMarkerBottom);
-    LBLCapVolt_ = kit::label(FrmGraph_, "LBLCapVolt",
-                             {kGraphStartX - 210, kTimeLabelTop, kTimeLabelWidth, kTimeLabelHeight},
-                             QStringLiteral("Time"), QStringLiteral("Time marked on the graph"));
-    LBLCapVolt_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QGroupBox* graph = kit::frame(frame(), "graphFrame", kGraphFrame, QString());
+    graph->setAccessibleName(QStringLiteral("Graph of discharge and charge"));
+    auto* graphDrawing = new kit::Drawing(graph);
+    graphDrawing->addPicture("graphPicture", kGraphPicture, QStringLiteral(":/assets/capacitor_graph.svg"));
+    timeMarker_ = graphDrawing->addLine("timeMarker", kGraphStartX, kMarkerTop, kGraphStartX, kMarkerBottom);
+    timeMarkerLabel_ = kit::label(graph, "timeMarkerLabel",
+                                  {kGraphStartX - 210, kTimeLabelTop, kTimeLabelWidth, kTimeLabelHeight},
+                                  QStringLiteral("Time"), QStringLiteral("Time marked on the graph"));
+    timeMarkerLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // The label is only 465 (645 with ">>") twips wide: a narrower face keeps
     // "100ms" and "990ms>>" whole.
-    QFont narrow = LBLCapVolt_->font();
+    QFont narrow = timeMarkerLabel_->font();
     narrow.setFamily(QStringLiteral("DejaVu Sans Condensed"));
     narrow.setPixelSize(9);
-    LBLCapVolt_->setFont(narrow);
+    timeMarkerLabel_->setFont(narrow);
 }
 
 void CapacitorsPage::buildInputs() {
     QWidget* f = frame();
     // Left to right: supply, time, capacitance, resistance; each a caption
-    // over its box, spin button and (but the supply) unit list.
-    kit::label(f, "Label47", {240, kCaptionTop, 825, 195}, QStringLiteral("Vsupply"));
-    TXTTimingSupply_ = kit::textBox(f, "TXTTimingSupply", {240, kBoxTop, 570, kBoxHeight},
-                                    QStringLiteral("10"), QStringLiteral("Supply voltage, volts"));
-    UPDTimingSupply_ = kit::spin(f, "UPDTimingSupply", {810, kBoxTop, 255, kBoxHeight},
-                                 QStringLiteral("Supply voltage step"));
+    // over its box, spin button and (but the supply) unit list. The caption
+    // labels the box; a unit list has no caption of its own, so it carries a
+    // description as well, for screen readers that speak a list by its entry.
+    QLabel* caption = kit::label(f, "supplyCaption", {240, kCaptionTop, 825, 195}, QStringLiteral("Vsupply"));
+    supplyBox_ = kit::textBox(f, "supplyBox", {240, kBoxTop, 570, kBoxHeight}, QStringLiteral("10"),
+                              QStringLiteral("Supply voltage, volts"));
+    caption->setBuddy(supplyBox_);
+    supplySpin_ = kit::spin(f, "supplySpin", {810, kBoxTop, 255, kBoxHeight}, QStringLiteral("Supply voltage step"));
 
-    kit::label(f, "Label46", {1365, kCaptionTop, 1515, 195}, QStringLiteral("Time"));
-    TXTTimingTime_ = kit::textBox(f, "TXTTimingTime", {1365, kBoxTop, 570, kBoxHeight},
-                                  QStringLiteral("10"), QStringLiteral("Time after switching"));
-    UPDTimingTime_ = kit::spin(f, "UPDTimingTime", {1935, kBoxTop, 255, kBoxHeight},
-                               QStringLiteral("Time step"));
-    CBOTimingTimeMult_ = kit::list(f, "CBOTimingTimeMult", {2250, kBoxTop, 630, kBoxHeight},
-                                   QStringLiteral("Time unit"));
+    caption = kit::label(f, "timeCaption", {1365, kCaptionTop, 1515, 195}, QStringLiteral("Time"));
+    timeBox_ = kit::textBox(f, "timeBox", {1365, kBoxTop, 570, kBoxHeight}, QStringLiteral("10"),
+                            QStringLiteral("Time after switching"));
+    caption->setBuddy(timeBox_);
+    timeSpin_ = kit::spin(f, "timeSpin", {1935, kBoxTop, 255, kBoxHeight}, QStringLiteral("Time step"));
+    timeUnitList_ = kit::list(f, "timeUnitList", {2250, kBoxTop, 630, kBoxHeight}, QStringLiteral("Time unit"));
 
-    kit::label(f, "Label45", {3180, kCaptionTop, 1515, 195}, QStringLiteral("Capacitor"));
-    TXTTimingCap_ = kit::textBox(f, "TXTTimingCap", {3180, kBoxTop, 570, kBoxHeight},
-                                 QStringLiteral("10"), QStringLiteral("Capacitance"));
-    UPDTimingCap_ = kit::spin(f, "UPDTimingCap", {3750, kBoxTop, 255, kBoxHeight},
-                              QStringLiteral("Capacitance step"));
-    CBOTimingCapMult_ = kit::list(f, "CBOTimingCapMult", {4065, kBoxTop, 630, kBoxHeight},
-                                  QStringLiteral("Capacitance unit"));
+    caption = kit::label(f, "capacitanceCaption", {3180, kCaptionTop, 1515, 195}, QStringLiteral("Capacitor"));
+    capacitanceBox_ = kit::textBox(f, "capacitanceBox", {3180, kBoxTop, 570, kBoxHeight}, QStringLiteral("10"),
+                                   QStringLiteral("Capacitance"));
+    caption->setBuddy(capacitanceBox_);
+    capacitanceSpin_ = kit::spin(f, "capacitanceSpin", {3750, kBoxTop, 255, kBoxHeight},
+                                 QStringLiteral("Capacitance step"));
+    capacitanceUnitList_ = kit::list(f, "capacitanceUnitList", {4065, kBoxTop, 630, kBoxHeight},
+                                     QStringLiteral("Capacitance unit"));
 
-    kit::label(f, "Label44", {4995, kCaptionTop, 1515, 195}, QStringLiteral("Resistor"));
-    TXTTimingRes_ = kit::textBox(f, "TXTTimingRes", {4995, kBoxTop, 570, kBoxHeight},
-                                 QStringLiteral("1"), QStringLiteral("Resistance"));
-    UPDTimingRes_ = kit::spin(f, "UPDTimingRes", {5565, kBoxTop, 255, kBoxHeight},
-                              QStringLiteral("Resistance step"));
-    CBOTimingResMult_ = kit::list(f, "CBOTimingResMult", {5880, kBoxTop, 630, kBoxHeight},
-                                  QStringLiteral("Resistance unit"));
+    caption = kit::label(f, "resistanceCaption", {4995, kCaptionTop, 1515, 195}, QStringLiteral("Resistor"));
+    resistanceBox_ = kit::textBox(f, "resistanceBox", {4995, kBoxTop, 570, kBoxHeight}, QStringLiteral("1"),
+                                  QStringLiteral("Resistance"));
+    caption->setBuddy(resistanceBox_);
+    resistanceSpin_ = kit::spin(f, "resistanceSpin", {5565, kBoxTop, 255, kBoxHeight},
+                                QStringLiteral("Resistance step"));
+    resistanceUnitList_ = kit::list(f, "resistanceUnitList", {5880, kBoxTop, 630, kBoxHeight},
+                                    QStringLiteral("Resistance unit"));
+    for (QComboBox* unit : {timeUnitList_, capacitanceUnitList_, resistanceUnitList_})
+        unit->setAccessibleDescription(unit->accessibleName());
 
     // Positions as the page opens, set before any handler listens. The
     // capacitance button is left at 0: start-up moves it to "10".
-    UPDTimingSupply_->setRange(1, 150);
-    UPDTimingSupply_->setWrap(false);
-    UPDTimingSupply_->setValue(100);
-    UPDTimingTime_->setRange(10, 279);
-    UPDTimingTime_->setWrap(true);
-    UPDTimingTime_->setValue(100);
-    UPDTimingCap_->setRange(0, 17);
-    UPDTimingCap_->setWrap(true);
-    UPDTimingRes_->setRange(0, 71);
-    UPDTimingRes_->setWrap(true);
-    UPDTimingRes_->setValue(0);
+    supplySpin_->setRange(1, 150);
+    supplySpin_->setWrap(false);
+    supplySpin_->setValue(100);
+    timeSpin_->setRange(10, 279);
+    timeSpin_->setWrap(true);
+    timeSpin_->setValue(100);
+    capacitanceSpin_->setRange(0, 17);
+    capacitanceSpin_->setWrap(true);
+    resistanceSpin_->setRange(0, 71);
+    resistanceSpin_->setWrap(true);
+    resistanceSpin_->setValue(0);
 
-    QWidget* order[] = {TXTTimingSupply_, UPDTimingSupply_, TXTTimingTime_,    UPDTimingTime_,
-                        CBOTimingTimeMult_, TXTTimingCap_,  UPDTimingCap_,     CBOTimingCapMult_,
-                        TXTTimingRes_,    UPDTimingRes_,    CBOTimingResMult_};
+    QWidget* order[] = {supplyBox_,      supplySpin_,         timeBox_,       timeSpin_,
+                        timeUnitList_,   capacitanceBox_,     capacitanceSpin_, capacitanceUnitList_,
+                        resistanceBox_,  resistanceSpin_,     resistanceUnitList_};
     for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void CapacitorsPage::connectHandlers() {
-    connect(TXTTimingSupply_, &QLineEdit::textChanged, this, &CapacitorsPage::TXTTimingSupply_Change);
-    connect(TXTTimingTime_, &QLineEdit::textChanged, this, &CapacitorsPage::TXTTimingTime_Change);
-    connect(TXTTimingCap_, &QLineEdit::textChanged, this, &CapacitorsPage::TXTTimingCap_Change);
-    connect(TXTTimingRes_, &QLineEdit::textChanged, this, &CapacitorsPage::TXTTimingRes_Change);
-    connect(CBOTimingTimeMult_, &QComboBox::currentIndexChanged, this,
-            &CapacitorsPage::CBOTimingTimeMult_Click);
-    connect(CBOTimingCapMult_, &QComboBox::currentIndexChanged, this,
-            &CapacitorsPage::CBOTimingCapMult_Click);
-    connect(CBOTimingResMult_, &QComboBox::currentIndexChanged, this,
-            &CapacitorsPage::CBOTimingResMult_Click);
-    connect(UPDTimingSupply_, &kit::SpinButton::changed, this, &CapacitorsPage::UPDTimingSupply_Change);
-    connect(UPDTimingTime_, &kit::SpinButton::changed, this, &CapacitorsPage::UPDTimingTime_Change);
-    connect(UPDTimingCap_, &kit::SpinButton::changed, this, &CapacitorsPage::UPDTimingCap_Change);
-    connect(UPDTimingRes_, &kit::SpinButton::changed, this, &CapacitorsPage::UPDTimingRes_Change);
+    // Every text and unit recomputes at once; the spin buttons write a text.
+    for (QLineEdit* box : {supplyBox_, timeBox_, capacitanceBox_, resistanceBox_})
+        connect(box, &QLineEdit::textChanged, this, &CapacitorsPage::refresh);
+    for (QComboBox* unit : {timeUnitList_, capacitanceUnitList_, resistanceUnitList_})
+        connect(unit, &QComboBox::currentIndexChanged, this, &CapacitorsPage::refresh);
+    connect(supplySpin_, &kit::SpinButton::changed, this, &CapacitorsPage::stepSupply);
+    connect(timeSpin_, &kit::SpinButton::changed, this, &CapacitorsPage::stepTime);
+    connect(capacitanceSpin_, &kit::SpinButton::changed, this, &CapacitorsPage::stepCapacitance);
+    connect(resistanceSpin_, &kit::SpinButton::changed, this, &CapacitorsPage::stepResistance);
 }
 
 void CapacitorsPage::startUp() {
-    UPDTimingCap_->setValue(6);  // "10" again, through its handler
-    fill(CBOTimingResMult_, kResUnits);
-    CBOTimingResMult_->setCurrentIndex(1);  // "K"
-    fill(CBOTimingCapMult_, kCapUnits);
-    CBOTimingCapMult_->setCurrentIndex(2);  // "uF"
-    fill(CBOTimingTimeMult_, kTimeUnits);
-    CBOTimingTimeMult_->setCurrentIndex(2);  // "ms": the window's last start-up step
+    capacitanceSpin_->setValue(6);  // "10" again, through its handler
+    fill(resistanceUnitList_, kResUnits);
+    resistanceUnitList_->setCurrentIndex(1);  // "K"
+    fill(capacitanceUnitList_, kCapUnits);
+    capacitanceUnitList_->setCurrentIndex(2);  // "uF"
+    fill(timeUnitList_, kTimeUnits);
+    timeUnitList_->setCurrentIndex(2);  // "ms": the window's last start-up step
 }
 
-void CapacitorsPage::focusOnShow() { kit::focus(TXTTimingTime_); }
+void CapacitorsPage::focusOnShow() { kit::focus(timeBox_); }
 
-CapDisplay CapacitorsPage::CapVoltage() {
-    const std::string supply = kit::textOf(TXTTimingSupply_);
-    const std::string time = kit::textOf(TXTTimingTime_);
-    const std::string cap = kit::textOf(TXTTimingCap_);
-    const std::string res = kit::textOf(TXTTimingRes_);
-    const std::string caption = kit::textOf(LBLCapVolt_);
-    const CapDisplay d = ohm::CapVoltage({supply, time, CBOTimingTimeMult_->currentIndex(), cap,
-                                          CBOTimingCapMult_->currentIndex(), res,
-                                          CBOTimingResMult_->currentIndex(), caption});
-    LBLCapVolt_->setText(kit::qs(d.timeCaption));
-    LINCapVolt_->setX(d.markerX, d.markerX);
-    kit::place(LBLCapVolt_, {d.timeLeft, kTimeLabelTop, d.timeWidth, kTimeLabelHeight});
-    LBLCapVolt_->setAlignment((d.timeAlign == LabelAlign::Right ? Qt::AlignRight : Qt::AlignLeft) |
-                              Qt::AlignVCenter);
+CapDisplay CapacitorsPage::markTime() {
+    const std::string supply = kit::textOf(supplyBox_);
+    const std::string time = kit::textOf(timeBox_);
+    const std::string cap = kit::textOf(capacitanceBox_);
+    const std::string res = kit::textOf(resistanceBox_);
+    const std::string caption = kit::textOf(timeMarkerLabel_);
+    const CapDisplay d = CapVoltage({supply, time, timeUnitList_->currentIndex(), cap,
+                                     capacitanceUnitList_->currentIndex(), res, resistanceUnitList_->currentIndex(),
+                                     caption});
+    timeMarkerLabel_->setText(kit::qs(d.timeCaption));
+    timeMarker_->setX(d.markerX, d.markerX);
+    kit::place(timeMarkerLabel_, {d.timeLeft, kTimeLabelTop, d.timeWidth, kTimeLabelHeight});
+    timeMarkerLabel_->setAlignment((d.timeAlign == LabelAlign::Right ? Qt::AlignRight : Qt::AlignLeft) |
+                                   Qt::AlignVCenter);
     return d;
 }
 
-void CapacitorsPage::UpdateCapOutput() {
-    const CapDisplay d = CapVoltage();
-    LBLCapVout1_->setText(kit::qs(d.vout1));
-    LBLCapVout2_->setText(kit::qs(d.vout2));
+void CapacitorsPage::refresh() {
+    const CapDisplay d = markTime();
+    dischargeVoltageLabel_->setText(kit::qs(d.vout1));
+    chargeVoltageLabel_->setText(kit::qs(d.vout2));
 }
 
-void CapacitorsPage::TXTTimingSupply_Change() { UpdateCapOutput(); }
-void CapacitorsPage::TXTTimingTime_Change() { UpdateCapOutput(); }
-void CapacitorsPage::TXTTimingCap_Change() { UpdateCapOutput(); }
-void CapacitorsPage::TXTTimingRes_Change() { UpdateCapOutput(); }
-void CapacitorsPage::CBOTimingTimeMult_Click() { UpdateCapOutput(); }
-void CapacitorsPage::CBOTimingCapMult_Click() { UpdateCapOutput(); }
-void CapacitorsPage::CBOTimingResMult_Click() { UpdateCapOutput(); }
-
-void CapacitorsPage::UPDTimingSupply_Change() {
-    const QString text = kit::qs(SupplyStepText(UPDTimingSupply_->value()));
-    TXTTimingSupply_->setText(text);
-    LBLCapVs1_->setText(text + QStringLiteral("v"));
-    LBLCapVs2_->setText(LBLCapVs1_->text());
+void CapacitorsPage::stepSupply() {
+    const QString text = kit::qs(SupplyStepText(supplySpin_->value()));
+    supplyBox_->setText(text);
+    dischargeSupplyLabel_->setText(text + QStringLiteral("v"));
+    chargeSupplyLabel_->setText(dischargeSupplyLabel_->text());
 }
 
-void CapacitorsPage::UPDTimingTime_Change() {
-    const std::string next = TimeStepText(UPDTimingTime_->value());
+void CapacitorsPage::stepTime() {
+    const std::string next = TimeStepText(timeSpin_->value());
     // The unit first, so 1 ms stepped down passes through 1 us to 990 us.
-    const int unit = TimeStepUnit(next, kit::textOf(TXTTimingTime_), CBOTimingTimeMult_->currentIndex());
-    if (unit != CBOTimingTimeMult_->currentIndex()) CBOTimingTimeMult_->setCurrentIndex(unit);
-    TXTTimingTime_->setText(kit::qs(next));
+    const int unit = TimeStepUnit(next, kit::textOf(timeBox_), timeUnitList_->currentIndex());
+    if (unit != timeUnitList_->currentIndex()) timeUnitList_->setCurrentIndex(unit);
+    timeBox_->setText(kit::qs(next));
 }
 
-void CapacitorsPage::UPDTimingCap_Change() {
-    const SeriesStep step = StepSeries(kE6ThreeDecades, UPDTimingCap_->value(),
-                                       kit::textOf(TXTTimingCap_), CBOTimingCapMult_->currentIndex(),
-                                       static_cast<int>(kCapUnits.size()) - 1);
-    if (step.unit != CBOTimingCapMult_->currentIndex()) CBOTimingCapMult_->setCurrentIndex(step.unit);
-    TXTTimingCap_->setText(kit::qs(step.text));
+void CapacitorsPage::stepCapacitance() {
+    const SeriesStep step = StepSeries(kE6ThreeDecades, capacitanceSpin_->value(), kit::textOf(capacitanceBox_),
+                                       capacitanceUnitList_->currentIndex(), static_cast<int>(kCapUnits.size()) - 1);
+    if (step.unit != capacitanceUnitList_->currentIndex()) capacitanceUnitList_->setCurrentIndex(step.unit);
+    capacitanceBox_->setText(kit::qs(step.text));
 }
 
-void CapacitorsPage::UPDTimingRes_Change() {
-    const SeriesStep step = StepSeries(kE24ThreeDecades, UPDTimingRes_->value(),
-                                       kit::textOf(TXTTimingRes_), CBOTimingResMult_->currentIndex(),
-                                       static_cast<int>(kResUnits.size()) - 1);
-    if (step.unit != CBOTimingResMult_->currentIndex()) CBOTimingResMult_->setCurrentIndex(step.unit);
-    TXTTimingRes_->setText(kit::qs(step.text));
+void CapacitorsPage::stepResistance() {
+    const SeriesStep step = StepSeries(kE24ThreeDecades, resistanceSpin_->value(), kit::textOf(resistanceBox_),
+                                       resistanceUnitList_->currentIndex(), static_cast<int>(kResUnits.size()) - 1);
+    if (step.unit != resistanceUnitList_->currentIndex()) resistanceUnitList_->setCurrentIndex(step.unit);
+    resistanceBox_->setText(kit::qs(step.text));
 }
 
 }  // namespace ohm

@@ -9,14 +9,11 @@
 #include "pages/page.h"
 
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 
 namespace kit {
-class Drawing;
 class Line;
-class Picture;
 class SpinButton;
 }  // namespace kit
 
@@ -35,44 +32,35 @@ private:
     void buildInputs();
     void connectHandlers();
 
-    // Reads the inputs, moves the marker and time label, returns the outcome.
-    CapDisplay CapVoltage();
-    // Refreshes both output voltages (and through CapVoltage the graph).
-    void UpdateCapOutput();
+    // Reads the inputs, moves the time marker and its label, returns the outcome.
+    CapDisplay markTime();
+    // Both output voltages, and through markTime the graph.
+    void refresh();
 
-    void TXTTimingSupply_Change();
-    void TXTTimingTime_Change();
-    void TXTTimingCap_Change();
-    void TXTTimingRes_Change();
-    void CBOTimingTimeMult_Click();
-    void CBOTimingCapMult_Click();
-    void CBOTimingResMult_Click();
-    void UPDTimingSupply_Change();
-    void UPDTimingTime_Change();
-    void UPDTimingCap_Change();
-    void UPDTimingRes_Change();
+    void stepSupply();
+    void stepTime();
+    void stepCapacitance();
+    void stepResistance();
 
-    QLineEdit* TXTTimingSupply_ = nullptr;
-    QLineEdit* TXTTimingTime_ = nullptr;
-    QLineEdit* TXTTimingCap_ = nullptr;
-    QLineEdit* TXTTimingRes_ = nullptr;
-    QComboBox* CBOTimingTimeMult_ = nullptr;
-    QComboBox* CBOTimingCapMult_ = nullptr;
-    QComboBox* CBOTimingResMult_ = nullptr;
-    kit::SpinButton* UPDTimingSupply_ = nullptr;
-    kit::SpinButton* UPDTimingTime_ = nullptr;
-    kit::SpinButton* UPDTimingCap_ = nullptr;
-    kit::SpinButton* UPDTimingRes_ = nullptr;
+    QLineEdit* supplyBox_ = nullptr;
+    QLineEdit* timeBox_ = nullptr;
+    QLineEdit* capacitanceBox_ = nullptr;
+    QLineEdit* resistanceBox_ = nullptr;
+    QComboBox* timeUnitList_ = nullptr;
+    QComboBox* capacitanceUnitList_ = nullptr;
+    QComboBox* resistanceUnitList_ = nullptr;
+    kit::SpinButton* supplySpin_ = nullptr;
+    kit::SpinButton* timeSpin_ = nullptr;
+    kit::SpinButton* capacitanceSpin_ = nullptr;
+    kit::SpinButton* resistanceSpin_ = nullptr;
 
-    QLabel* LBLCapVout1_ = nullptr;
-    QLabel* LBLCapVout2_ = nullptr;
-    QLabel* LBLCapVs1_ = nullptr;
-    QLabel* LBLCapVs2_ = nullptr;
+    QLabel* dischargeVoltageLabel_ = nullptr;
+    QLabel* chargeVoltageLabel_ = nullptr;
+    QLabel* dischargeSupplyLabel_ = nullptr;
+    QLabel* chargeSupplyLabel_ = nullptr;
 
-    QGroupBox* FrmGraph_ = nullptr;
-    kit::Drawing* graphDrawing_ = nullptr;
-    kit::Line* LINCapVolt_ = nullptr;
-    QLabel* LBLCapVolt_ = nullptr;
+    kit::Line* timeMarker_ = nullptr;
+    QLabel* timeMarkerLabel_ = nullptr;
 };
 
 }  // namespace ohm

@@ -30,7 +30,7 @@ std::optional<int> MultiplierCode(int position) {
 
 }  // namespace
 
-std::string ResColCode(int colindex) {
+std::string ResColCode(int code) {
     // Blue, green, red. Orange, yellow and green carry a blue of 1, not 0.
     static const char* const kTable[] = {
         "&HDFCDA8",  // -4 body of the 5-band picture (pale blue)
@@ -48,8 +48,8 @@ std::string ResColCode(int colindex) {
         "&HA0A0A0",  //  8 Grey
         "&HFFFFFF",  //  9 White
     };
-    if (colindex < -4 || colindex > 9) return std::string();
-    return kTable[colindex + 4];
+    if (code < -4 || code > 9) return std::string();
+    return kTable[code + 4];
 }
 
 int BodyCode(int bandCount) { return IsFive(bandCount) ? -4 : -3; }

@@ -18,7 +18,7 @@ inline constexpr int kGold = -1;
 inline constexpr int kSilver = -2;
 
 // The display colour of a code as an "&HBBGGRR" text; empty outside -4..9.
-std::string ResColCode(int colindex);
+std::string ResColCode(int code);
 
 // The body colour code of a band format: -3 for 4 bands, -4 for 5 bands.
 int BodyCode(int bandCount);

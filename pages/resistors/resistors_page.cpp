@@ -18,9 +18,10 @@
 namespace ohm {
 namespace {
 
-const char* const kComboNames[] = {"Combo1(0)", "Combo1(1)", "Combo1(2)", "Combo1(3)", "Combo1(4)"};
-const char* const kLabelNames[] = {"Label1(0)", "Label1(1)", "Label1(2)", "Label1(3)", "Label1(4)"};
-const char* const kShapeNames[] = {"Shape1(0)", "Shape1(1)", "Shape1(2)", "Shape1(3)", "Shape1(4)"};
+const char* const kListNames[] = {"bandList0", "bandList1", "bandList2", "bandList3", "bandList4"};
+const char* const kCaptionNames[] = {"bandCaption0", "bandCaption1", "bandCaption2", "bandCaption3",
+                                     "bandCaption4"};
+const char* const kRectNames[] = {"bandRect0", "bandRect1", "bandRect2", "bandRect3", "bandRect4"};
 const char* const kCaptions[] = {"1st Band", "2nd Band", "3rd Band", "4th Band", "4th Band"};
 const char* const kSpoken[] = {"1st band colour", "2nd band colour", "3rd band colour",
                                "4th band colour", "Tolerance band colour"};
@@ -46,190 +47,189 @@ QColor ColourOf(int code) { return kit::colourFromBgr(LeadingNumber(ResColCode(c
 }  // namespace
 
 ResistorsPage::ResistorsPage(QWidget* window, kit::Messages& messages)
-    : Page(window, messages, "FrmResCon", QStringLiteral("Resistor Conversion")) {
+    : Page(window, messages, "resistorsPage", QStringLiteral("Resistor Conversion")) {
     QWidget* f = frame();
 
-    Label52_ = kit::label(f, "Label52", {120, 300, 6435, 255},
-                          QStringLiteral("RESISTOR COLOUR CODE CONVERTER"));
-    QFont bold = Label52_->font();
+    QLabel* title = kit::label(f, "titleLabel", {120, 300, 6435, 255},
+                               QStringLiteral("RESISTOR COLOUR CODE CONVERTER"));
+    QFont bold = title->font();
     bold.setBold(true);
-    Label52_->setFont(bold);
-    Label52_->setAlignment(Qt::AlignCenter);
+    title->setFont(bold);
+    title->setAlignment(Qt::AlignCenter);
 
-    Label4_ = kit::label(f, "Label4", {120, 720, 960, 255}, QStringLiteral("Format:"));
-    Res4Band_ = kit::option(f, "Res4Band", {120, 990, 1005, 255}, QStringLiteral("4 Bands"),
-                            QStringLiteral("4-band format"));
-    Res5Band_ = kit::option(f, "Res5Band", {120, 1290, 1005, 255}, QStringLiteral("5 Bands"),
-                            QStringLiteral("5-band format"));
+    kit::label(f, "formatCaption", {120, 720, 960, 255}, QStringLiteral("Format:"));
+    fourBandsOption_ = kit::option(f, "fourBandsOption", {120, 990, 1005, 255}, QStringLiteral("4 Bands"),
+                                   QStringLiteral("4-band format"));
+    fiveBandsOption_ = kit::option(f, "fiveBandsOption", {120, 1290, 1005, 255}, QStringLiteral("5 Bands"),
+                                   QStringLiteral("5-band format"));
 
     // The picture first, so the band rectangles are painted over it.
-    ImgRes4_ = drawing()->addPicture("ImgRes4", {1140, 630, 4440, 1185},
-                                     QStringLiteral(":/assets/resistor_4band.svg"));
-    ImgRes5_ = drawing()->addPicture("ImgRes5", {1140, 630, 4440, 1185},
-                                     QStringLiteral(":/assets/resistor_5band.svg"));
+    fourBandPicture_ = drawing()->addPicture("fourBandPicture", {1140, 630, 4440, 1185},
+                                             QStringLiteral(":/assets/resistor_4band.svg"));
+    fiveBandPicture_ = drawing()->addPicture("fiveBandPicture", {1140, 630, 4440, 1185},
+                                             QStringLiteral(":/assets/resistor_5band.svg"));
     for (int i = 0; i < 5; ++i) {
-        Shape1_[i] = drawing()->addRect(kShapeNames[i], BandRect(i), ColourOf(BodyCode(4)));
+        bandRects_[i] = drawing()->addRect(kRectNames[i], BandRect(i), ColourOf(BodyCode(4)));
         const int left = kListLeft + kListStep * i;
-        Label1_[i] = kit::label(f, kLabelNames[i], {left, 1920, kListWidth, 225},
-                                QString::fromLatin1(kCaptions[i]));
-        Combo1_[i] = kit::list(f, kComboNames[i], {left, 2160, kListWidth, 315},
-                               QString::fromLatin1(kSpoken[i]));
-        Label1_[i]->setBuddy(Combo1_[i]);
+        bandCaptions_[i] = kit::label(f, kCaptionNames[i], {left, 1920, kListWidth, 225},
+                                      QString::fromLatin1(kCaptions[i]));
+        bandLists_[i] = kit::list(f, kListNames[i], {left, 2160, kListWidth, 315},
+                                  QString::fromLatin1(kSpoken[i]));
+        bandCaptions_[i]->setBuddy(bandLists_[i]);
     }
 
-    Frame2_ = kit::frame(f, "Frame2", {180, 2640, 3930, 960}, QString());
-    Frame2_->setAccessibleName(QStringLiteral("Value"));
-    Label2_ = kit::label(Frame2_, "Label2", {120, 360, 720, 255}, QStringLiteral("VALUE:  "));
-    TxtResult_ = kit::textBox(Frame2_, "TxtResult", {840, 330, 1380, 315}, QString(),
-                              QStringLiteral("Resistance, ohms"));
-    Label2_->setBuddy(TxtResult_);
-    Label3_ = kit::label(Frame2_, "Label3", {2250, 360, 240, 255}, QStringLiteral("\u03A9"),
-                         QStringLiteral("ohms"));
-    LblTolerance_ = kit::label(Frame2_, "LblTolerance", {2520, 360, 1290, 255}, QString(),
-                               QStringLiteral("Tolerance"));
-    kit::copyable(LblTolerance_);
+    QGroupBox* valueFrame = kit::frame(f, "valueFrame", {180, 2640, 3930, 960}, QString());
+    valueFrame->setAccessibleName(QStringLiteral("Value"));
+    QLabel* valueCaption = kit::label(valueFrame, "valueCaption", {120, 360, 720, 255}, QStringLiteral("VALUE:  "));
+    valueBox_ = kit::textBox(valueFrame, "valueBox", {840, 330, 1380, 315}, QString(),
+                             QStringLiteral("Resistance, ohms"));
+    valueCaption->setBuddy(valueBox_);
+    kit::label(valueFrame, "ohmsLabel", {2250, 360, 240, 255}, QStringLiteral("\u03A9"), QStringLiteral("ohms"));
+    toleranceLabel_ = kit::label(valueFrame, "toleranceLabel", {2520, 360, 1290, 255}, QString(),
+                                 QStringLiteral("Tolerance"));
+    kit::copyable(toleranceLabel_);
 
-    CmdCalcResValue_ = kit::button(f, "CmdCalcResValue", {4380, 2700, 2130, 375},
-                                   QStringLiteral("Calculate Value"),
-                                   QStringLiteral("Calculate value from the colours"));
-    CmdCalcResColor_ = kit::button(f, "CmdCalcResColor", {4380, 3150, 2130, 375},
-                                   QStringLiteral("Calculate Colours"),
-                                   QStringLiteral("Calculate colours from the value"));
-    kit::enterPresses(TxtResult_, CmdCalcResColor_);
+    calculateValueButton_ = kit::button(f, "calculateValueButton", {4380, 2700, 2130, 375},
+                                        QStringLiteral("Calculate Value"),
+                                        QStringLiteral("Calculate value from the colours"));
+    calculateColoursButton_ = kit::button(f, "calculateColoursButton", {4380, 3150, 2130, 375},
+                                          QStringLiteral("Calculate Colours"),
+                                          QStringLiteral("Calculate colours from the value"));
+    kit::enterPresses(valueBox_, calculateColoursButton_);
 
-    QWidget::setTabOrder(Res4Band_, Res5Band_);
-    QWidget::setTabOrder(Res5Band_, Combo1_[0]);
-    for (int i = 0; i < 4; ++i) QWidget::setTabOrder(Combo1_[i], Combo1_[i + 1]);
-    QWidget::setTabOrder(Combo1_[4], TxtResult_);
-    QWidget::setTabOrder(TxtResult_, CmdCalcResValue_);
-    QWidget::setTabOrder(CmdCalcResValue_, CmdCalcResColor_);
+    QWidget::setTabOrder(fourBandsOption_, fiveBandsOption_);
+    QWidget::setTabOrder(fiveBandsOption_, bandLists_[0]);
+    for (int i = 0; i < 4; ++i) QWidget::setTabOrder(bandLists_[i], bandLists_[i + 1]);
+    QWidget::setTabOrder(bandLists_[4], valueBox_);
+    QWidget::setTabOrder(valueBox_, calculateValueButton_);
+    QWidget::setTabOrder(calculateValueButton_, calculateColoursButton_);
 
-    connect(Res4Band_, &kit::OptionButton::selected, this, &ResistorsPage::Res4Band_Click);
-    connect(Res5Band_, &kit::OptionButton::selected, this, &ResistorsPage::Res5Band_Click);
+    connect(fourBandsOption_, &kit::OptionButton::selected, this, &ResistorsPage::showFourBands);
+    connect(fiveBandsOption_, &kit::OptionButton::selected, this, &ResistorsPage::showFiveBands);
     for (int i = 0; i < 5; ++i)
-        connect(Combo1_[i], &QComboBox::currentIndexChanged, this, [this, i] { Combo1_Click(i); });
-    connect(TxtResult_, &QLineEdit::textChanged, this, &ResistorsPage::TxtResult_Change);
-    connect(CmdCalcResValue_, &QPushButton::clicked, this, &ResistorsPage::CmdCalcResValue_Click);
-    connect(CmdCalcResColor_, &QPushButton::clicked, this, &ResistorsPage::CmdCalcResColor_Click);
+        connect(bandLists_[i], &QComboBox::currentIndexChanged, this, [this, i] { bandPicked(i); });
+    connect(valueBox_, &QLineEdit::textChanged, this, &ResistorsPage::valueEdited);
+    connect(calculateValueButton_, &QPushButton::clicked, this, &ResistorsPage::calculateValue);
+    connect(calculateColoursButton_, &QPushButton::clicked, this, &ResistorsPage::calculateColours);
 }
 
 void ResistorsPage::startUp() {
     bandCount_ = 4;
-    Res4Band_->select();  // the 4-band switch, while the lists are still empty
-    Combo1_[3]->hide();
-    Label1_[3]->hide();
-    ImgRes4_->show();
-    ImgRes5_->hide();
+    fourBandsOption_->select();  // the 4-band switch, while the lists are still empty
+    bandLists_[3]->hide();
+    bandCaptions_[3]->hide();
+    fourBandPicture_->show();
+    fiveBandPicture_->hide();
     for (int i = 0; i < 5; ++i) {
-        Shape1_[i]->setRect(BandRect(i));
+        bandRects_[i]->setRect(BandRect(i));
         paint(i, BodyCode(4));
     }
-    Shape1_[3]->hide();
+    bandRects_[3]->hide();
 
     // Filling a list is not a pick: no band gets a colour and none is selected.
     for (int i = 0; i < 4; ++i) {
-        const QSignalBlocker quiet(Combo1_[i]);
-        for (int c = i == 0 ? 1 : 0; c < 10; ++c) Combo1_[i]->addItem(QString::fromLatin1(kColours[c]));
+        const QSignalBlocker quiet(bandLists_[i]);
+        for (int c = i == 0 ? 1 : 0; c < 10; ++c) bandLists_[i]->addItem(QString::fromLatin1(kColours[c]));
         if (i >= 2) {
-            Combo1_[i]->addItem(QStringLiteral("Gold"));
-            Combo1_[i]->addItem(QStringLiteral("Silver"));
+            bandLists_[i]->addItem(QStringLiteral("Gold"));
+            bandLists_[i]->addItem(QStringLiteral("Silver"));
         }
-        Combo1_[i]->setCurrentIndex(-1);
+        bandLists_[i]->setCurrentIndex(-1);
     }
-    const QSignalBlocker quiet(Combo1_[4]);
-    for (const char* t : kTolerances) Combo1_[4]->addItem(QString::fromLatin1(t));
-    Combo1_[4]->setCurrentIndex(-1);
+    const QSignalBlocker quiet(bandLists_[4]);
+    for (const char* t : kTolerances) bandLists_[4]->addItem(QString::fromLatin1(t));
+    bandLists_[4]->setCurrentIndex(-1);
 }
 
-void ResistorsPage::focusOnShow() { kit::focus(TxtResult_); }
+void ResistorsPage::focusOnShow() { kit::focus(valueBox_); }
 
-void ResistorsPage::paint(int band, int code) { Shape1_[band]->setFill(ColourOf(code)); }
+void ResistorsPage::paint(int band, int code) { bandRects_[band]->setFill(ColourOf(code)); }
 
 void ResistorsPage::paintUnchosenBands() {
     const int body = BodyCode(bandCount_);
-    if (Combo1_[4]->currentIndex() == 4) paint(4, body);  // "[blank]" shows the body
+    if (bandLists_[4]->currentIndex() == 4) paint(4, body);  // "[blank]" shows the body
     for (int i = 0; i < 5; ++i)
-        if (Combo1_[i]->currentIndex() == -1) paint(i, body);
+        if (bandLists_[i]->currentIndex() == -1) paint(i, body);
 }
 
-void ResistorsPage::Combo1_Click(int index) {
-    if (const auto code = BandFillCode(index, Combo1_[index]->currentIndex(), bandCount_))
-        paint(index, *code);
+void ResistorsPage::bandPicked(int band) {
+    if (const auto code = BandFillCode(band, bandLists_[band]->currentIndex(), bandCount_))
+        paint(band, *code);
     // A value shown earlier no longer stands beside the changed bands.
-    TxtResult_->clear();
+    valueBox_->clear();
 }
 
-void ResistorsPage::Res4Band_Click() {
-    TxtResult_->clear();
+void ResistorsPage::showFourBands() {
+    valueBox_->clear();
     if (bandCount_ == 5) {
         // Band 2 becomes the multiplier again.
-        Combo1_[2]->addItem(QStringLiteral("Gold"));
-        Combo1_[2]->addItem(QStringLiteral("Silver"));
+        bandLists_[2]->addItem(QStringLiteral("Gold"));
+        bandLists_[2]->addItem(QStringLiteral("Silver"));
     }
     bandCount_ = 4;
-    Combo1_[3]->hide();
-    Label1_[3]->hide();
-    Shape1_[3]->hide();
-    Label1_[4]->setText(QStringLiteral("4th Band"));
-    ImgRes4_->show();
-    ImgRes5_->hide();
+    bandLists_[3]->hide();
+    bandCaptions_[3]->hide();
+    bandRects_[3]->hide();
+    bandCaptions_[4]->setText(QStringLiteral("4th Band"));
+    fourBandPicture_->show();
+    fiveBandPicture_->hide();
     paintUnchosenBands();
 }
 
-void ResistorsPage::Res5Band_Click() {
-    TxtResult_->clear();
+void ResistorsPage::showFiveBands() {
+    valueBox_->clear();
     // Band 2 becomes a digit: Gold or Silver there turns to Black.
-    if (Combo1_[2]->currentIndex() > 9) {
+    if (bandLists_[2]->currentIndex() > 9) {
         paint(2, 0);
-        Combo1_[2]->setCurrentIndex(0);
+        bandLists_[2]->setCurrentIndex(0);
     }
     if (bandCount_ == 4) {
-        Combo1_[2]->removeItem(11);
-        Combo1_[2]->removeItem(10);
+        bandLists_[2]->removeItem(11);
+        bandLists_[2]->removeItem(10);
     }
-    Combo1_[3]->show();
-    Label1_[3]->show();
-    Shape1_[3]->show();
-    Label1_[4]->setText(QStringLiteral("5th Band"));
+    bandLists_[3]->show();
+    bandCaptions_[3]->show();
+    bandRects_[3]->show();
+    bandCaptions_[4]->setText(QStringLiteral("5th Band"));
     bandCount_ = 5;
-    ImgRes4_->hide();
-    ImgRes5_->show();
+    fourBandPicture_->hide();
+    fiveBandPicture_->show();
     paintUnchosenBands();
 }
 
-void ResistorsPage::TxtResult_Change() {
-    LblTolerance_->clear();
-    kit::focus(TxtResult_);
+void ResistorsPage::valueEdited() {
+    toleranceLabel_->clear();
+    kit::focus(valueBox_);
 }
 
-void ResistorsPage::CmdCalcResValue_Click() {
+void ResistorsPage::calculateValue() {
     std::array<int, 5> positions{};
-    for (int i = 0; i < 5; ++i) positions[i] = Combo1_[i]->currentIndex();
+    for (int i = 0; i < 5; ++i) positions[i] = bandLists_[i]->currentIndex();
     const ColoursToValueResult r = ColoursToValue(bandCount_, positions);
     if (r.check != ColoursCheck::Ok) {
         messages_.show(MessageText(r.check), HasErrorTitle(r.check) ? kErrorTitle : kit::kAppTitle);
         return;
     }
-    TxtResult_->setText(kit::qs(r.valueText));  // clears the tolerance label
-    LblTolerance_->setText(kit::qs(r.toleranceText));
+    valueBox_->setText(kit::qs(r.valueText));  // clears the tolerance label
+    toleranceLabel_->setText(kit::qs(r.toleranceText));
 }
 
-void ResistorsPage::CmdCalcResColor_Click() {
-    const ValueToColoursResult r = ValueToColours(kit::textOf(TxtResult_), bandCount_);
+void ResistorsPage::calculateColours() {
+    const ValueToColoursResult r = ValueToColours(kit::textOf(valueBox_), bandCount_);
     if (r.check == ValueCheck::Empty) {
-        kit::focus(TxtResult_);
+        kit::focus(valueBox_);
         messages_.show(MessageText(r.check), kErrorTitle);
         return;
     }
     // Only the rectangles show the answer; every list is left without a pick.
     const int body = BodyCode(bandCount_);
     for (int i = 0; i < 5; ++i) {
-        Combo1_[i]->setCurrentIndex(-1);
+        bandLists_[i]->setCurrentIndex(-1);
         paint(i, body);
     }
-    TxtResult_->setText(kit::qs(r.cleaned));
+    valueBox_->setText(kit::qs(r.cleaned));
     if (r.check == ValueCheck::OutOfRange) {
-        kit::reportFault(messages_, TxtResult_, MessageText(r.check));
+        kit::reportFault(messages_, valueBox_, MessageText(r.check));
         return;
     }
     for (int i = 0; i < 5; ++i) paint(i, r.fills[i]);

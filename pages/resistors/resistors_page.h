@@ -8,7 +8,6 @@
 #include "pages/page.h"
 
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -28,37 +27,33 @@ public:
     void startUp() override;
     void focusOnShow() override;
 
-    // Handlers, named after control and event.
-    void Combo1_Click(int index);
-    void Res4Band_Click();
-    void Res5Band_Click();
-    void TxtResult_Change();
-    void CmdCalcResValue_Click();
-    void CmdCalcResColor_Click();
-
 private:
-    // 4 or 5: whether the third band is a digit or the multiplier.
-    int bandCount_ = 4;
+    void bandPicked(int band);
+    void showFourBands();
+    void showFiveBands();
+    void valueEdited();
+    void calculateValue();
+    void calculateColours();
 
     void paint(int band, int code);
     void paintUnchosenBands();
 
-    QLabel* Label52_ = nullptr;
-    QLabel* Label4_ = nullptr;
-    kit::OptionButton* Res4Band_ = nullptr;
-    kit::OptionButton* Res5Band_ = nullptr;
-    std::array<QLabel*, 5> Label1_{};
-    std::array<QComboBox*, 5> Combo1_{};
-    std::array<kit::Rect*, 5> Shape1_{};
-    kit::Picture* ImgRes4_ = nullptr;
-    kit::Picture* ImgRes5_ = nullptr;
-    QGroupBox* Frame2_ = nullptr;
-    QLabel* Label2_ = nullptr;
-    QLineEdit* TxtResult_ = nullptr;
-    QLabel* Label3_ = nullptr;
-    QLabel* LblTolerance_ = nullptr;
-    QPushButton* CmdCalcResValue_ = nullptr;
-    QPushButton* CmdCalcResColor_ = nullptr;
+    // 4 or 5: whether the third band is a digit or the multiplier.
+    int bandCount_ = 4;
+
+    kit::OptionButton* fourBandsOption_ = nullptr;
+    kit::OptionButton* fiveBandsOption_ = nullptr;
+    // Band 3 is the multiplier of the 5-band format, hidden in the 4-band
+    // one; band 4 is the tolerance in both.
+    std::array<QLabel*, 5> bandCaptions_{};
+    std::array<QComboBox*, 5> bandLists_{};
+    std::array<kit::Rect*, 5> bandRects_{};
+    kit::Picture* fourBandPicture_ = nullptr;
+    kit::Picture* fiveBandPicture_ = nullptr;
+    QLineEdit* valueBox_ = nullptr;
+    QLabel* toleranceLabel_ = nullptr;
+    QPushButton* calculateValueButton_ = nullptr;
+    QPushButton* calculateColoursButton_ = nullptr;
 };
 
 }  // namespace ohm

@@ -10,13 +10,13 @@ const Register kCapacitors[] = {
     {"capacitors-marker-mid",
      [](ohm::MainWindow& w) {
          showTab(w, "Capacitors");
-         setText(w, "TXTTimingTime", QStringLiteral("33"));
+         setText(w, "Time after switching", QStringLiteral("33"));
      }},
     // 100 ms is 10 time constants: off the graph.
     {"capacitors-beyond-graph",
      [](ohm::MainWindow& w) {
          showTab(w, "Capacitors");
-         setText(w, "TXTTimingTime", QStringLiteral("100"));
+         setText(w, "Time after switching", QStringLiteral("100"));
      }},
 };
 

@@ -4,33 +4,29 @@
 namespace scenes {
 namespace {
 
-void pickFormat(ohm::MainWindow& w, const char* option) {
-    if (auto* b = w.findChild<QAbstractButton*>(QString::fromLatin1(option))) b->click();
-}
-
 // Bands picked in the lists and read back as a value, tolerance shown.
 void fourBandsFromColours(ohm::MainWindow& w) {
     showTab(w, "Resistors");
-    pick(w, "Combo1(0)", 3);  // Yellow
-    pick(w, "Combo1(1)", 7);  // Violet
-    pick(w, "Combo1(2)", 2);  // Red
-    pick(w, "Combo1(4)", 2);  // Gold, 5%
-    click(w, "CmdCalcResValue");
+    pick(w, "1st band colour", 3);  // Yellow
+    pick(w, "2nd band colour", 7);  // Violet
+    pick(w, "3rd band colour", 2);  // Red
+    pick(w, "Tolerance band colour", 2);  // Gold, 5%
+    click(w, "Calculate value from the colours");
 }
 
 // A typed value painted onto the 4-band resistor.
 void fourBandsFromValue(ohm::MainWindow& w) {
     showTab(w, "Resistors");
-    setText(w, "TxtResult", QStringLiteral("4K7"));
-    click(w, "CmdCalcResColor");
+    setText(w, "Resistance, ohms", QStringLiteral("4K7"));
+    click(w, "Calculate colours from the value");
 }
 
 // A typed value painted onto the 5-band resistor.
 void fiveBandsFromValue(ohm::MainWindow& w) {
     showTab(w, "Resistors");
-    pickFormat(w, "Res5Band");
-    setText(w, "TxtResult", QStringLiteral("12K4"));
-    click(w, "CmdCalcResColor");
+    choose(w, "5-band format");
+    setText(w, "Resistance, ohms", QStringLiteral("12K4"));
+    click(w, "Calculate colours from the value");
 }
 
 }  // namespace

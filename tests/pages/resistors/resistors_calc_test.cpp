@@ -1,89 +1,70 @@
 #include <gtest/gtest.h>
 
-#include <array>
+#include <optional>
 #include <string>
 
 #include "pages/resistors/resistors_calc.h"
 
 namespace {
 
-using ohm::ColoursCheck;
-using ohm::ValueCheck;
 using Fills = std::array<int, 5>;
 constexpr int B4 = -3, B5 = -4, Gold = -1, Silver = -2;  // tan and pale blue bodies
 
+TEST(BandFillCode, ListPositionsToColours) {
+    // Band 0 starts at Brown; multiplier lists end Gold, Silver; tolerance Brown Red Gold Silver [blank].
+    const std::tuple<int, int, int, std::optional<int>> rows[] = {
+        {0, 0, 4, 1}, {0, 8, 4, 9}, {0, 9, 4, {}}, {1, 0, 4, 0}, {1, 10, 4, {}}, {2, 10, 4, Gold}, {3, 11, 5, Silver},
+        {3, 12, 5, {}}, {2, -1, 4, {}}, {4, 1, 4, 2}, {4, 3, 4, Silver}, {4, 4, 4, B4}, {4, 4, 5, B5}, {4, 5, 4, {}}};
+    for (const auto& [band, position, bands, code] : rows) EXPECT_EQ(ohm::BandFillCode(band, position, bands), code);
+}
+
 TEST(ColoursToValue, Rows) {
-    // Positions: band 0 from Brown, the others from Black; 10 Gold, 11 Silver;
-    // tolerance 0..4 for 1%, 2%, 5%, 10%, 20%.
-    struct Row { int bands; std::array<int, 5> pos; ColoursCheck check; const char *value, *tolerance; };
-    const ColoursCheck Ok = ColoursCheck::Ok, Three = ColoursCheck::FirstThreeMissing,
-                       Four = ColoursCheck::FirstFourMissing, Above = ColoursCheck::AboveTenMegohms;
+    // Positions as in the lists above; tolerance 0..4 for 1%, 2%, 5%, 10%, 20%. Shown: value|tolerance or the check.
+    struct Row { int bands; std::array<int, 5> pos; const char* shown; };
     const Row rows[] = {
-        {4, {0, 0, 6, -1, -1}, Ok, "10M", ""},       // exactly 10 000 000 is allowed
-        {4, {0, 0, 11, -1, 3}, Ok, "0.1", "@ 10%"},  // 10 x 0.01
-        {4, {1, 2, 10, -1, 4}, Ok, "2.2", "@ 20%"},  // 22 x 0.1
-        {4, {0, 0, 2, 7, 0}, Ok, "1K", "@ 1%"},      // hidden band 3 ignored
-        {5, {8, 9, 9, 4, 1}, Ok, "9.99M", "@ 2%"},   // 999 x 10^4
-        {5, {0, 0, 0, 11, -1}, Ok, "1", ""},         // 100 x 0.01
-        {4, {-1, 0, 2, -1, -1}, Three, "", ""},
-        {4, {0, 0, 12, -1, -1}, Three, "", ""},      // past the list
-        {5, {0, -1, 0, 2, -1}, Four, "", ""},
-        {4, {0, 0, 7, -1, -1}, Above, "", ""},       // 100M
-        {5, {8, 9, 9, 9, -1}, Above, "", ""},        // 999G
+        {4, {3, 7, 2, 9, 2}, "4.7K|@ 5%"},  // Yellow Violet Red Gold; White in the hidden band
+        {4, {0, 0, 6, -1, 5}, "10M|"},      // exactly 10 000 000 is allowed; no such tolerance
+        {4, {0, 0, 11, -1, 3}, "0.1|@ 10%"}, {4, {1, 2, 10, -1, 4}, "2.2|@ 20%"},  // 10 x .01, 22 x .1
+        {5, {8, 9, 9, 4, 1}, "9.99M|@ 2%"},  {5, {0, 0, 0, 11, -1}, "1|"},         // 999 x 10^4, 100 x .01
+        {4, {-1, 0, 2, -1, -1}, "three"},    {4, {0, 0, 12, -1, -1}, "three"},     // none; past the list
+        {5, {0, -1, 0, 2, -1}, "four"},      {4, {0, 0, 7, -1, -1}, "above"},  {5, {8, 9, 9, 9, -1}, "above"},
     };
+    const char* const kChecks[] = {"", "three", "four", "above"};  // in the order of ColoursCheck
     for (const Row& r : rows) {
         const ohm::ColoursToValueResult got = ohm::ColoursToValue(r.bands, r.pos);
-        EXPECT_EQ(got.check, r.check) << "row " << &r - rows;
-        EXPECT_EQ(got.valueText + "|" + got.toleranceText, std::string(r.value) + "|" + r.tolerance);
+        const int check = static_cast<int>(got.check);
+        EXPECT_EQ(check ? kChecks[check] : got.valueText + "|" + got.toleranceText, r.shown) << &r - rows;
     }
 }
 
 TEST(ValueToColours, Bands) {
     struct Row { const char *typed; int bands; const char* cleaned; Fills fills; };
     const Row rows[] = {
-        {"4K7", 4, "4K7", {4, 7, 2, B4, B4}},  // the letters work as decimal points
-        {"2M2", 4, "2M2", {2, 2, 5, B4, B4}},
-        {"0.47", 4, "0.47", {4, 7, Silver, B4, B4}},
+        {"4K7", 4, "4K7", {4, 7, 2, B4, B4}}, {"2M2", 4, "2M2", {2, 2, 5, B4, B4}},  // letters as decimal points
+        {"4.7k", 4, "4.7", {4, 7, Gold, B4, B4}}, {"4\uFF170 \u03A9", 4, "40", {4, 0, 0, B4, B4}},  // only K, M count
         {"0.47", 5, "0.47", {4, 7, 0, B4, B5}},  // 470 x 10^-3: the tan body's table colour
-        {"1", 5, "1", {1, 0, 0, Silver, B5}},
-        {"4.7k", 4, "4.7", {4, 7, Gold, B4, B4}},  // lower-case k is dropped
-        {"1K2M", 4, "1K2M", {1, 2, 5, B4, B4}},   // 1.2 thousand, then 1.2 million
-        {"1.2.3", 4, "1.2.3", {1, 2, Gold, B4, B4}},
-        {"1e9", 4, "19", {1, 9, 0, B4, B4}},
-        {"4\xEF\xBC\x97" "0 \xCE\xA9", 4, "40", {4, 0, 0, B4, B4}},  // full-width 7, omega
-        // The mended rounding: the whole value is rounded (halves to even) and a
-        // carry moves the multiplier, instead of rounding the last digit alone.
-        {"99.6", 4, "99.6", {1, 0, 1, B4, B4}},  // 100, not White Black Black (90)
-        {"1960", 4, "1960", {2, 0, 2, B4, B4}},  // 19.6 -> 20 x 100, not 1.0K
-        {"999.6", 5, "999.6", {1, 0, 0, 1, B5}},
-        {"0.02", 5, "0.02", {2, 0, 0, B5, B5}},  // 199.99998 -> 200 x 10^-4
+        {"1", 5, "1", {1, 0, 0, Silver, B5}}, {"12.5", 4, "12.5", {1, 2, 0, B4, B4}},  // halves to even: 12
+        // The mended rounding: the whole value is rounded and a carry moves the multiplier.
+        {"99.6", 4, "99.6", {1, 0, 1, B4, B4}}, {"999.6", 5, "999.6", {1, 0, 0, 1, B5}},  // 100, not 90 or 990
+        {"0.02", 5, "0.02", {2, 0, 0, B5, B5}},   // 199.99998 -> 200 x 10^-4
         {"0.01", 4, "0.01", {1, 0, B4, B4, B4}},  // 99.99999 x 10^-4 -> 10 x 10^-3
-        {"0.01", 5, "0.01", {1, 0, 0, B5, B5}},  // 999.9999 x 10^-5 -> 100 x 10^-4
-        {"9999999", 4, "9999999", {1, 0, 6, B4, B4}},
-        {"12345", 4, "12345", {1, 2, 3, B4, B4}},
-        {"12345", 5, "12345", {1, 2, 3, 2, B5}},
-        {"12.5", 4, "12.5", {1, 2, 0, B4, B4}},
-        {"13.5", 4, "13.5", {1, 4, 0, B4, B4}},
+        {"0.01", 5, "0.01", {1, 0, 0, B5, B5}},   // 999.9999 x 10^-5 -> 100 x 10^-4
     };
     for (const Row& r : rows) {
         const ohm::ValueToColoursResult got = ohm::ValueToColours(r.typed, r.bands);
-        ASSERT_EQ(got.check, ValueCheck::Ok) << r.typed;
-        EXPECT_EQ(got.cleaned, r.cleaned);
-        EXPECT_EQ(got.fills, r.fills) << r.typed << " / " << r.bands;
+        EXPECT_EQ(got.check, ohm::ValueCheck::Ok) << r.typed;
+        EXPECT_EQ(got.cleaned + testing::PrintToString(got.fills), r.cleaned + testing::PrintToString(r.fills));
     }
 }
 
 TEST(ValueToColours, FailedChecksPaintOnlyTheBody) {
-    const std::string rows[] = {"abc", "11M", "0.0099", "-0", "K", "....", std::string(10000, '9')};
-    for (int bands : {4, 5}) {
-        const int b = bands == 5 ? B5 : B4;
-        EXPECT_EQ(ohm::ValueToColours("", bands).check, ValueCheck::Empty);
+    const std::string rows[] = {"", "abc", "11M", "0.0099", "-0", "K", "....", std::string(10000, '9')};
+    for (const int b : {B4, B5})
         for (const std::string& typed : rows) {
-            const ohm::ValueToColoursResult got = ohm::ValueToColours(typed, bands);
-            EXPECT_EQ(got.check, ValueCheck::OutOfRange) << typed.substr(0, 12);
-            EXPECT_EQ(got.fills, (Fills{b, b, b, b, b})) << typed.substr(0, 12);
+            const ohm::ValueToColoursResult got = ohm::ValueToColours(typed, b == B5 ? 5 : 4);
+            EXPECT_EQ(got.check, typed.empty() ? ohm::ValueCheck::Empty : ohm::ValueCheck::OutOfRange) << typed.substr(0, 9);
+            EXPECT_EQ(got.fills, (Fills{b, b, b, b, b})) << typed.substr(0, 9);
         }
-    }
 }
 
 }  // namespace
