@@ -1,10 +1,9 @@
+// FormatVolt: hundredths below 10 V, tenths below 100 V, whole volts beyond, then "v".
 #include "fuzz/fuzz_support.h"
-#include "values/values.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string text = fuzz::Text(data, size);
-    const std::string shown = ohm::FormatVolt(text);
-    fuzz::Require(shown.size() >= 2 && shown.back() == 'v', "FormatVolt ends in a number and v", shown);
-    fuzz::Require(fuzz::OnlyOf(shown, "0123456789.-+Ev"), "FormatVolt characters", shown);
-    return 0;
+void fuzz::Check(std::string_view input) {
+    const std::string shown = ohm::FormatVolt(input);
+    const double v = ohm::Single(ohm::LeadingNumber(ohm::NumberIn(input)));
+    Volts(shown, "FormatVolt");
+    Require(std::fabs(ohm::LeadingNumber(shown) - v) <= 1 + 1e-6 * std::fabs(v), "FormatVolt reads back", shown);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <string>
 
@@ -9,23 +10,17 @@ namespace {
 
 double Number(std::string_view text) { return std::strtod(std::string(text).c_str(), nullptr); }
 
-// A typo in a table picks a wrong part, so each decade is checked against the
-// next: the three-decade texts repeat the first decade times 10 and 100,
-// written without a point, and the E24 numbers are the E24 texts.
+// A typo in a table picks a wrong part, so each table is checked against another: the three-decade
+// texts are the first decade times 1, 10 and 100 (no point past the first), E6 is every other E12
+// value and E12 every other E24 one.
 TEST(Series, DecadesRepeatAndTextsMatchNumbers) {
-    const auto& e24 = ohm::kE24ThreeDecades;
-    for (std::size_t i = 0; i < 24; ++i) {
-        EXPECT_DOUBLE_EQ(Number(e24[i]), ohm::kE24Decade[i]) << i;
-        EXPECT_DOUBLE_EQ(Number(e24[i + 24]), 10 * ohm::kE24Decade[i]) << i;
-        EXPECT_DOUBLE_EQ(Number(e24[i + 48]), 100 * ohm::kE24Decade[i]) << i;
-        EXPECT_EQ(e24[i + 24].find('.'), std::string_view::npos) << e24[i + 24];
+    for (std::size_t i = 0; i < 72; ++i) {
+        const std::string_view text = ohm::kE24ThreeDecades[i];
+        EXPECT_DOUBLE_EQ(Number(text), std::pow(10.0, i / 24) * ohm::kE24Decade[i % 24]) << text;
+        EXPECT_TRUE(i < 24 || text.find('.') == std::string_view::npos) << text;
     }
-    const auto& e6 = ohm::kE6ThreeDecades;
-    for (std::size_t i = 0; i < 6; ++i) {
-        EXPECT_DOUBLE_EQ(Number(e6[i + 6]), 10 * Number(e6[i])) << i;
-        EXPECT_DOUBLE_EQ(Number(e6[i + 12]), 100 * Number(e6[i])) << i;
-        EXPECT_DOUBLE_EQ(Number(e6[i]), ohm::kE12Decade[2 * i]) << i;  // E6 is every other E12 value
-    }
+    for (std::size_t i = 0; i < 18; ++i)
+        EXPECT_DOUBLE_EQ(Number(ohm::kE6ThreeDecades[i]), std::pow(10.0, i / 6) * ohm::kE12Decade[2 * (i % 6)]) << i;
     for (std::size_t i = 0; i < 12; ++i) EXPECT_DOUBLE_EQ(ohm::kE12Decade[i], ohm::kE24Decade[2 * i]) << i;
 }
 

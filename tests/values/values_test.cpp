@@ -2,159 +2,103 @@
 
 #include <cfloat>
 #include <cmath>
-#include <limits>
 #include <string>
+#include <utility>
 
 #include "values/values.h"
 
 namespace {
 
-struct TextToNumber {
-    const char* text;
-    double expected;
-};
+using TextRows = std::initializer_list<std::pair<std::string, std::string>>;
 
-TEST(LeadingNumber, ReadsTheNumberAtTheStart) {
-    const TextToNumber rows[] = {
-        {"4.7", 4.7},     {"1 000", 1000},   {"5-3", 5},        {"1.2.3", 1.2},   {"--5", 0},
-        {"", 0},          {"-", 0},          {".", 0},          {"abc", 0},       {"&H10", 16},
-        {"&h10", 16},     {"&O17", 15},      {"&HDFCDA8", 14667176},               {"1E3", 1000},
-        {"1e-2", 0.01},   {"2D2", 200},      {"1E", 1},         {"1E+", 1},       {"-.5", -0.5},
-        {"+7", 7},        {" \t12\n5 V", 125}, {"1,5", 1},      {".47", 0.47},    {"5.", 5},
-        {"1E-400", 0},    {"-0", 0},         {"0.0000000000000000000000001E+30", 100000},
-    };
-    for (const auto& r : rows) EXPECT_DOUBLE_EQ(ohm::LeadingNumber(r.text), r.expected) << r.text;
+void ExpectRows(std::string (*routine)(std::string_view), TextRows rows) {
+    for (const auto& [in, out] : rows) EXPECT_EQ(routine(in), out) << '"' << in << '"';
 }
 
-TEST(LeadingNumber, BeyondTheDoubleRangeGivesTheLargestFiniteWithItsSign) {
-    EXPECT_EQ(ohm::LeadingNumber("1E400"), DBL_MAX);
-    EXPECT_EQ(ohm::LeadingNumber("-1E400"), -DBL_MAX);
-    EXPECT_EQ(ohm::LeadingNumber("1" + std::string(400, '0')), DBL_MAX);
-    EXPECT_EQ(ohm::LeadingNumber("1" + std::string(500, '0') + "E-10"), DBL_MAX);
-    EXPECT_EQ(ohm::LeadingNumber("1E99999999999999999999999"), DBL_MAX);
-    EXPECT_EQ(ohm::LeadingNumber("&H" + std::string(300, 'F')), DBL_MAX);
+TEST(LeadingNumber, ReadsTheNumberAtTheStart) {
+    const std::pair<std::string, double> rows[] = {
+        {"4.7", 4.7}, {"1 000", 1000}, {"5-3", 5}, {"1.2.3", 1.2}, {"--5", 0}, {"", 0}, {"-", 0}, {".", 0},
+        {"abc", 0}, {"&H10", 16}, {"&h10", 16}, {"&O17", 15}, {"&HDFCDA8", 14667176}, {"1E3", 1000}, {"1e-2", 0.01},
+        {"2D2", 200}, {"1E", 1}, {"1E+", 1}, {"-.5", -0.5}, {"+7", 7}, {" \t12\n5 V", 125}, {"1,5", 1}, {".47", 0.47},
+        {"5.", 5}, {"1E-400", 0}, {"-0", 0}, {"0.0000000000000000000000001E+30", 100000},
+        // Past the double range: the largest finite value with its sign; far below it, 0.
+        {"1E400", DBL_MAX}, {"-1E400", -DBL_MAX}, {"1" + std::string(400, '0'), DBL_MAX},
+        {"1" + std::string(500, '0') + "E-10", DBL_MAX}, {"1E99999999999999999999999", DBL_MAX},
+        {"&H" + std::string(300, 'F'), DBL_MAX}, {"." + std::string(400, '0') + "1", 0},
+    };
+    for (const auto& [text, expected] : rows) EXPECT_EQ(ohm::LeadingNumber(text), expected) << text;
     EXPECT_FALSE(std::signbit(ohm::LeadingNumber("-0.0")));
 }
 
-struct NumberToText {
-    double value;
-    const char* expected;
-};
-
-TEST(NumberText, WritesTheStrForm) {
-    const NumberToText rows[] = {
-        {0.47, " .47"},  {-0.5, "-.5"},      {0, " 0"},           {4.7, " 4.7"},
-        {470, " 470"},   {0.00001, " 1E-05"}, {1.5e16, " 1.5E+16"}, {0.0001, " .0001"},
-        {144927.536231884, " 144927.536231884"}, {1e15, " 1E+15"}, {999999999999999, " 999999999999999"},
-        {-1234.5, "-1234.5"}, {1e-300, " 1E-300"}, {0.1 + 0.2, " .3"},  // 15 digits hide the binary tail
+TEST(NumberText, SignColumnNoLeadingZeroExponentFormAtTheEnds) {
+    const std::pair<double, const char*> rows[] = {
+        {0.47, " .47"}, {-0.5, "-.5"}, {0, " 0"}, {4.7, " 4.7"}, {470, " 470"}, {0.00001, " 1E-05"},
+        {1.5e16, " 1.5E+16"}, {0.0001, " .0001"}, {144927.536231884, " 144927.536231884"}, {1e15, " 1E+15"},
+        {999999999999999, " 999999999999999"}, {-1234.5, "-1234.5"}, {1e-300, " 1E-300"},
+        {0.1 + 0.2, " .3"},  // 15 digits hide the binary tail
+        {NAN, " 0"}, {INFINITY, " 1.79769313486232E+308"},  // never "nan" or "inf" on screen
     };
-    for (const auto& r : rows) EXPECT_EQ(ohm::NumberText(r.value), r.expected) << r.value;
+    for (const auto& [value, expected] : rows) EXPECT_EQ(ohm::NumberText(value), expected) << value;
+    const std::pair<float, const char*> singles[] = {  // seven digits
+        {0.47F, " .47"}, {92000.0F, " 92000"}, {1e7F, " 1E+07"}, {9999999.0F, " 9999999"},
+        {121333.3F, " 121333.3"}, {0.01F, " .01"}, {-INFINITY, "-3.402823E+38"},
+    };
+    for (const auto& [value, expected] : singles) EXPECT_EQ(ohm::NumberText(value), expected) << value;
 }
-
-TEST(NumberText, SinglePrecisionKeepsSevenDigits) {
-    EXPECT_EQ(ohm::NumberText(0.47F), " .47");
-    EXPECT_EQ(ohm::NumberText(92000.0F), " 92000");
-    EXPECT_EQ(ohm::NumberText(10000000.0F), " 1E+07");
-    EXPECT_EQ(ohm::NumberText(9999999.0F), " 9999999");
-    EXPECT_EQ(ohm::NumberText(121333.3F), " 121333.3");
-    EXPECT_EQ(ohm::NumberText(0.01F), " .01");
-}
-
-TEST(NumberText, NeverWritesNanOrInfinity) {
-    EXPECT_EQ(ohm::NumberText(std::numeric_limits<double>::quiet_NaN()), " 0");
-    EXPECT_EQ(ohm::NumberText(std::numeric_limits<double>::infinity()), " 1.79769313486232E+308");
-    EXPECT_EQ(ohm::NumberText(-std::numeric_limits<float>::infinity()), "-3.402823E+38");
-}
-
-struct TextToText {
-    const char* in;
-    const char* out;
-};
 
 TEST(PlainText, ShortestDigitsNeverInExponentForm) {
-    const NumberToText rows[] = {
-        {1000, "1000"}, {0.5, "0.5"}, {0.00001, "0.00001"}, {-2.5, "-2.5"}, {0, "0"}, {-0.0, "0"},
+    const std::pair<double, const char*> rows[] = {
+        {1000, "1000"}, {0.5, "0.5"}, {0.00001, "0.00001"}, {-2.5, "-2.5"}, {0, "0"}, {-0.0, "0"}, {NAN, "0"},
         {1.5e16, "15000000000000000"}, {0.1 + 0.2, "0.30000000000000004"},  // shortest round trip, not 15 digits
     };
-    for (const auto& r : rows) EXPECT_EQ(ohm::PlainText(r.value), r.expected) << r.value;
-    EXPECT_EQ(ohm::PlainText(0.47F), "0.47");            // a float's own shortest form, not 0.4699999988
+    for (const auto& [value, expected] : rows) EXPECT_EQ(ohm::PlainText(value), expected) << value;
+    EXPECT_EQ(ohm::PlainText(0.47F), "0.47");  // a float's own shortest form, not 0.4699999988
     EXPECT_EQ(ohm::PlainText(3.4028235e38F), "340282350000000000000000000000000000000");
-    EXPECT_EQ(ohm::PlainText(std::numeric_limits<double>::quiet_NaN()), "0");
 }
 
 TEST(NumberIn, KeepsMinusPointAndDigits) {
-    const TextToText rows[] = {
-        {"4.7uF", "4.7"}, {"4k7", "47"},   {" 12.5 V", "12.5"}, {"1,000", "1000"}, {"-3.3v", "-3.3"},
-        {"1E3", "13"},    {" .47", ".47"}, {"1.2.3", "1.2.3"},  {"abc", ""},       {"", ""},
-        {"--5", "--5"},   {" 1E-05", "1-05"}, {"\xce\xa9" "5\xe2\x82\xac", "5"},
-    };
-    for (const auto& r : rows) EXPECT_EQ(ohm::NumberIn(r.in), r.out) << r.in;
-    EXPECT_EQ(ohm::LeadingNumber(ohm::NumberIn("--5")), 0);
-    EXPECT_EQ(ohm::LeadingNumber(ohm::NumberIn(" 1E-05")), 1);
-}
-
-TEST(NoSpaces, RemovesOnlyBlanks) {
-    EXPECT_EQ(ohm::NoSpaces(" 4.7K"), "4.7K");
-    EXPECT_EQ(ohm::NoSpaces("a\tb c"), "a\tbc");
+    ExpectRows(ohm::NumberIn, {{"4.7uF", "4.7"}, {"4k7", "47"}, {" 12.5 V", "12.5"}, {"1,000", "1000"},
+                               {"-3.3v", "-3.3"}, {"1E3", "13"}, {" 1E-05", "1-05"}, {"1.2.3", "1.2.3"},
+                               {"abc", ""}, {"--5", "--5"}, {"\xce\xa9" "5\xe2\x82\xac", "5"}});
+    ExpectRows(ohm::NoSpaces, {{" 4.7K", "4.7K"}, {"a\tb c", "a\tbc"}});
 }
 
 TEST(FormatRes, EveryRowOfTheTable) {
-    const TextToText rows[] = {
-        {"0.47", "0.47"},   {"0.047", "0.05"},    {"0", "0"},         {"0.996", "1"},
-        {"2.2", "2.2"},     {"4.749", "4.75"},    {"9.996", "10"},    {"15", "15"},
-        {"47.25", "47.3"},  {"99.96", "100"},     {"470", "470"},     {"470.5", "471"},
-        {"999.5", "1000"},  {"1000", "1K"},       {"1005", "1.01K"},  {"4700", "4.7K"},
-        {"10000", "10K"},   {"12345", "12.3K"},   {"47000", "47K"},   {"99950", "100K"},
-        {"100000", "100K"}, {"470000", "470K"},   {"999500", "1000K"}, {"2200000", "2.2M"},
-        {"4745000", "4.75M"}, {"10000000", "10M"}, {"12345678", "12M"}, {"47000000", "47M"},
-        {"abc", "0"},       {" 144927.536231884", "145K"}, {" 4.7", "4.7"},
-    };
-    for (const auto& r : rows) EXPECT_EQ(ohm::FormatRes(r.in), r.out) << r.in;
+    ExpectRows(ohm::FormatRes, {
+        {"0.47", "0.47"}, {"0.047", "0.05"}, {"0", "0"}, {"0.996", "1"}, {"2.2", "2.2"}, {"4.749", "4.75"},
+        {"9.996", "10"}, {"47.25", "47.3"}, {"99.96", "100"}, {"120", "120"}, {"470.5", "471"}, {"999.5", "1000"},
+        {"1000", "1K"}, {"1005", "1.01K"}, {"4700", "4.7K"}, {"10000", "10K"}, {"12345", "12.3K"}, {"99950", "100K"},
+        {"100000", "100K"}, {"999500", "1000K"}, {"2200000", "2.2M"}, {"4745000", "4.75M"}, {"10000000", "10M"},
+        {"12345678", "12M"}, {"abc", "0"}, {" 144927.536231884", "145K"}, {" 4.7", "4.7"},
+        {"999999.5", "1M"},   // between the K and M rows: equally near, the larger wins
+        {"999.99994", "1K"},  // the single value between 999.9999 and 1000, likewise
+        {"-4700", "-4.7K"}, {"-0.47", "-0.47"},
+        {"1E300", "3.40282346638529E+32M"}, {"-1E300", "-3.40282346638529E+32M"},  // the largest single
+    });
 }
 
-TEST(FormatRes, GapsNegativesAndExtremes) {
-    const TextToText rows[] = {
-        {"999999.5", "1M"},     // between the K and M rows: equally near, the larger wins
-        {"999.99994", "1K"},    // the single value between 999.9999 and 1000, likewise
-        {"-4700", "-4.7K"},     {"-0.47", "-0.47"},
-        {"1E300", "3.40282346638529E+32M"},  // beyond the single range: the largest single
-        {"-1E300", "-3.40282346638529E+32M"},
-    };
-    for (const auto& r : rows) EXPECT_EQ(ohm::FormatRes(r.in), r.out) << r.in;
-}
-
-TEST(FormatVolt, EveryRowOfTheTable) {
-    const TextToText rows[] = {
-        {"-150", "-150v"},  {"-150.2", "-151v"}, {"-10", "-10v"},    {"-12.25", "-12.2v"},
-        {"-50.26", "-50.3v"}, {"-1", "-1v"},     {"-5.5", "-5.5v"},  {"-0.5", "-0.5v"},
-        {"-0.01", "-0.01v"}, {"0", "0v"},        {"0.5", "0.5v"},    {"0.125", "0.12v"},
-        {"0.99", "0.99v"},  {"1", "1v"},         {"5", "5v"},        {"2.345", "2.35v"},
-        {"9.9999", "10v"},  {"12", "12v"},       {"12.25", "12.2v"}, {"12.35", "12.4v"},
-        {"99.999", "100v"}, {"100", "100v"},     {"150.7", "150v"},  {"12v", "12v"},
-        {" 5.00", "5v"},    {"abc", "0v"},       {" .3", "0.3v"},    {"-0.125", "-0.12v"},
-    };
-    for (const auto& r : rows) EXPECT_EQ(ohm::FormatVolt(r.in), r.out) << r.in;
-}
-
-TEST(FormatVolt, GapsGoToTheNearestCoveredValue) {
-    const TextToText rows[] = {
-        {"0.004", "0v"},   {"0.995", "1v"},  {"-0.995", "-1v"}, {"99.9995", "100v"},
-        {"-0.006", "-0.01v"}, {"9.99995", "10v"}, {"-99.9995", "-100v"},
-        {"1000000000000000000000000000000000000000000000", "3.402823E+38v"},  // past the single range
-    };
-    for (const auto& r : rows) EXPECT_EQ(ohm::FormatVolt(r.in), r.out) << r.in;
+TEST(FormatVolt, EveryRowOfTheTableAndTheGapsBetween) {
+    ExpectRows(ohm::FormatVolt, {
+        {"-150", "-150v"}, {"-150.2", "-151v"}, {"-10", "-10v"}, {"-12.25", "-12.2v"}, {"-50.26", "-50.3v"},
+        {"-1", "-1v"}, {"-5.5", "-5.5v"}, {"-0.5", "-0.5v"}, {"-0.01", "-0.01v"}, {"-0.125", "-0.12v"}, {"0", "0v"},
+        {"0.125", "0.12v"}, {"0.99", "0.99v"}, {"1", "1v"}, {"2.345", "2.35v"}, {"9.9999", "10v"}, {"12", "12v"},
+        {"12.25", "12.2v"}, {"12.35", "12.4v"}, {"99.999", "100v"}, {"100", "100v"}, {"150.7", "150v"},
+        {"12v", "12v"}, {" 5.00", "5v"}, {"abc", "0v"}, {" .3", "0.3v"},
+        // Gaps between rows go to the nearest covered value, the larger on a tie.
+        {"0.004", "0v"}, {"0.995", "1v"}, {"-0.995", "-1v"}, {"99.9995", "100v"}, {"-0.006", "-0.01v"},
+        {"9.99995", "10v"}, {"-99.9995", "-100v"}, {"1" + std::string(45, '0'), "3.402823E+38v"},
+    });
 }
 
 TEST(Single, ClampsInsteadOfOverflowing) {
     EXPECT_EQ(ohm::Single(1e300), FLT_MAX);
     EXPECT_EQ(ohm::Single(-1e300), -FLT_MAX);
     EXPECT_EQ(ohm::Single(0.1), 0.1F);
-    EXPECT_TRUE(std::isnan(ohm::Single(std::nan(""))));
+    EXPECT_TRUE(std::isnan(ohm::Single(NAN)));
 }
 
 TEST(Messages, TwoPartTextsUseTwoCarriageReturns) {
-    EXPECT_EQ(ohm::CapZeroPrompt(),
-              "Entry Error:  Capacitor = 0\r\rYou must enter a capacitor value above zero!");
+    EXPECT_EQ(ohm::CapZeroPrompt(), "Entry Error:  Capacitor = 0\r\rYou must enter a capacitor value above zero!");
 }
 
 }  // namespace
