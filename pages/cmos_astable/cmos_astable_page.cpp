@@ -51,53 +51,60 @@ CmosAstablePage::CmosAstablePage(QWidget* window, kit::Messages& messages)
     QLabel*& vr1 = resistorValues_[kCmosVR1Label];
     QLabel*& r2 = resistorValues_[kCmosR2Label];
     QLabel*& vr2 = resistorValues_[kCmosVR2Label];
-    r1 = kit::label(f, "r1Value", {810, kR1TopFixed, 555, 225}, {}, QStringLiteral("R1 value"));
-    vr1 = kit::label(f, "vr1Value", {810, 1410, 555, 225}, {}, QStringLiteral("VR1 value"));
-    r2 = kit::label(f, "r2Value", {kR2LeftFixed, 300, 555, 225}, {}, QStringLiteral("R2 value"));
-    vr2 = kit::label(f, "vr2Value", {5040, 300, 645, 225}, {}, QStringLiteral("VR2 value"));
+    r1 = kit::label(f, "cmosAstableR1Value", {810, kR1TopFixed, 555, 225}, {}, QStringLiteral("R1 value"));
+    vr1 = kit::label(f, "cmosAstableVr1Value", {810, 1410, 555, 225}, {}, QStringLiteral("VR1 value"));
+    r2 = kit::label(f, "cmosAstableR2Value", {kR2LeftFixed, 300, 555, 225}, {}, QStringLiteral("R2 value"));
+    vr2 = kit::label(f, "cmosAstableVr2Value", {5040, 300, 645, 225}, {}, QStringLiteral("VR2 value"));
     r1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     vr1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     r2->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     vr2->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     // 600 twips wide, so a caption such as "0.47uF" is not cut off; both stand in free space.
-    inverters_.capacitorCaption = kit::label(f, "invertersCapacitor", {3090, 1140, kCapLabelWidth, 225}, {},
+    inverters_.capacitorCaption = kit::label(f, "cmosAstableInvertersCapacitor", {3090, 1140, kCapLabelWidth, 225}, {},
                                              QStringLiteral("Capacitor value, circuit 1"));
-    schmitt_.capacitorCaption = kit::label(f, "schmittCapacitor", {4380, 1740, kCapLabelWidth, 225}, {},
+    schmitt_.capacitorCaption = kit::label(f, "cmosAstableSchmittCapacitor", {4380, 1740, kCapLabelWidth, 225}, {},
                                            QStringLiteral("Capacitor value, circuit 2"));
     for (QLabel* l : resistorValues_) kit::copyable(l);
     for (QLabel* l : {inverters_.capacitorCaption, schmitt_.capacitorCaption}) kit::copyable(l);
 
-    kit::label(f, "modeCaption", {420, 2400, 1125, 255}, QStringLiteral("Astable mode:"));
-    fixedOption_ = kit::option(f, "fixedOption", {510, 2700, 825, 225}, QStringLiteral("Fixed"),
+    kit::label(f, "cmosAstableModeCaption", {420, 2400, 1125, 255}, QStringLiteral("Astable mode:"));
+    fixedOption_ = kit::option(f, "cmosAstableFixedOption", {510, 2700, 825, 225}, QStringLiteral("Fixed"),
                                QStringLiteral("Fixed frequency"));
-    rangeOption_ = kit::option(f, "rangeOption", {510, 2940, 825, 225}, QStringLiteral("Range"),
+    rangeOption_ = kit::option(f, "cmosAstableRangeOption", {510, 2940, 825, 225}, QStringLiteral("Range"),
                                QStringLiteral("Frequency range"));
 
-    QLabel* frequencyCaption = kit::label(f, "frequencyCaption", {1980, 2400, 855, 255}, QStringLiteral("Frequency:"));
-    minCaption_ = kit::label(f, "minCaption", {1590, 2700, 375, 225}, QStringLiteral("Min"));
-    maxCaption_ = kit::label(f, "maxCaption", {1650, 2970, 315, 225}, QStringLiteral("Max"));
-    frequencyBox_ = kit::textBox(f, "frequencyBox", {2010, 2670, 795, 255}, QStringLiteral("1000"), kFreqName);
-    maxFrequencyBox_ = kit::textBox(f, "maxFrequencyBox", {2010, 2940, 795, 255}, QString(),
+    QLabel* frequencyCaption =
+        kit::label(f, "cmosAstableFrequencyCaption", {1980, 2400, 855, 255}, QStringLiteral("Frequency:"));
+    minCaption_ = kit::label(f, "cmosAstableMinCaption", {1590, 2700, 375, 225}, QStringLiteral("Min"));
+    maxCaption_ = kit::label(f, "cmosAstableMaxCaption", {1650, 2970, 315, 225}, QStringLiteral("Max"));
+    frequencyBox_ =
+        kit::textBox(f, "cmosAstableFrequencyBox", {2010, 2670, 795, 255}, QStringLiteral("1000"), kFreqName);
+    maxFrequencyBox_ = kit::textBox(f, "cmosAstableMaxFrequencyBox", {2010, 2940, 795, 255}, QString(),
                                     QStringLiteral("Maximum frequency, hertz"));
-    kit::label(f, "frequencyUnit", {2850, 2700, 255, 225}, QStringLiteral("Hz"));
-    maxUnitCaption_ = kit::label(f, "maxFrequencyUnit", {2850, 2970, 315, 255}, QStringLiteral("Hz"));
+    kit::label(f, "cmosAstableFrequencyUnit", {2850, 2700, 255, 225}, QStringLiteral("Hz"));
+    maxUnitCaption_ = kit::label(f, "cmosAstableMaxFrequencyUnit", {2850, 2970, 315, 255}, QStringLiteral("Hz"));
 
-    QLabel* capacitorCaption = kit::label(f, "capacitorCaption", {3450, 2400, 1095, 225}, QStringLiteral("Capacitor"));
-    capacitorBox_ = kit::textBox(f, "capacitorBox", {3600, 2670, 375, 315}, QStringLiteral("10"),
+    QLabel* capacitorCaption =
+        kit::label(f, "cmosAstableCapacitorCaption", {3450, 2400, 1095, 225}, QStringLiteral("Capacitor"));
+    capacitorBox_ = kit::textBox(f, "cmosAstableCapacitorBox", {3600, 2670, 375, 315}, QStringLiteral("10"),
                                  QStringLiteral("Capacitor value"), 3);
-    capacitorUnitList_ = kit::list(f, "capacitorUnitList", {3960, 2670, 570, 315}, QStringLiteral("Capacitor unit"));
+    capacitorUnitList_ =
+        kit::list(f, "cmosAstableCapacitorUnitList", {3960, 2670, 570, 315}, QStringLiteral("Capacitor unit"));
 
-    QLabel* supplyCaption = kit::label(f, "supplyCaption", {4860, 2400, 1275, 255}, QStringLiteral("Supply Voltage"));
-    supplyBox_ = kit::textBox(f, "supplyBox", {5190, 2670, 300, 315}, QString(), QStringLiteral("Supply voltage, volts"));
+    QLabel* supplyCaption =
+        kit::label(f, "cmosAstableSupplyCaption", {4860, 2400, 1275, 255}, QStringLiteral("Supply Voltage"));
+    supplyBox_ = kit::textBox(f, "cmosAstableSupplyBox", {5190, 2670, 300, 315}, QString(),
+                              QStringLiteral("Supply voltage, volts"));
     supplyBox_->setReadOnly(true);  // only the spin button sets the supply
-    supplySpin_ = kit::spin(f, "supplySpin", {5490, 2670, 255, 315}, QStringLiteral("Supply voltage up-down"));
+    supplySpin_ =
+        kit::spin(f, "cmosAstableSupplySpin", {5490, 2670, 255, 315}, QStringLiteral("Supply voltage up-down"));
     supplySpin_->setWrap(false);
     supplySpin_->setRange(3, 15);
     supplySpin_->setValue(5);
     supplySpin_->setBuddy(supplyBox_);
 
-    calculateButton_ = kit::button(f, "calculateButton", {1770, 3360, 3165, 345}, QStringLiteral("Calculate Values"),
-                                   QStringLiteral("Calculate values"));
+    calculateButton_ = kit::button(f, "cmosAstableCalculateButton", {1770, 3360, 3165, 345},
+                                   QStringLiteral("Calculate Values"), QStringLiteral("Calculate values"));
 
     // What a screen reader says each box or list is for: the caption above
     // or beside it ("Min" is only shown in range mode, when the box's own name
@@ -170,9 +177,9 @@ void CmosAstablePage::calculate() {
     const std::string maxFreq = kit::textOf(maxFrequencyBox_);
     const std::string cap = kit::textOf(capacitorBox_);
     const std::string volts = kit::textOf(supplyBox_);
-    const CmosAstableOutcome out = CalcCmosAstable(
-        {freq, maxFreq, cap, capacitorUnitList_->currentIndex(), volts,
-         rangeOption_->isChecked() ? CmosAstableMode::Range : CmosAstableMode::Fixed});
+    const CmosAstableOutcome out =
+        CalcCmosAstable({freq, maxFreq, cap, capacitorUnitList_->currentIndex(), volts,
+                         rangeOption_->isChecked() ? CmosAstableMode::Range : CmosAstableMode::Fixed});
 
     // In the order the steps run: the capacitor rewrite (which runs the
     // caption update when the text changes), the maximum's rewrite, the

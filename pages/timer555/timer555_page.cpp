@@ -158,11 +158,12 @@ void Timer555Page::buildAstable() {
                                 QStringLiteral("Astable fixed frequency"));
     a.rangeOption = kit::option(g, "astableRangeOption", {360, 1080, 1035, 225}, QStringLiteral("Range"),
                                 QStringLiteral("Astable frequency range"));
-    QLabel* frequencyCaption = kit::label(g, "astableFrequencyCaption", {150, 1470, 855, 285}, QStringLiteral("Frequency:"));
+    QLabel* frequencyCaption =
+        kit::label(g, "astableFrequencyCaption", {150, 1470, 855, 285}, QStringLiteral("Frequency:"));
     a.minCaption = kit::label(g, "astableMinCaption", {150, 1770, 315, 225}, QStringLiteral("Min"));
     a.maxCaption = kit::label(g, "astableMaxCaption", {120, 2070, 315, 225}, QStringLiteral("Max"));
-    a.frequency = kit::textBox(g, "astableFrequencyBox", {480, 1740, 735, 285}, QString(),
-                               QStringLiteral("Frequency, hertz"), 7);
+    a.frequency =
+        kit::textBox(g, "astableFrequencyBox", {480, 1740, 735, 285}, QString(), QStringLiteral("Frequency, hertz"), 7);
     a.maxFrequency = kit::textBox(g, "astableMaxFrequencyBox", {480, 2040, 735, 285}, QString(),
                                   QStringLiteral("Maximum frequency, hertz"), 7);
     kit::label(g, "astableFrequencyUnit", {1230, 1770, 255, 255}, QStringLiteral("Hz"));
@@ -171,8 +172,8 @@ void Timer555Page::buildAstable() {
     setPixelSize(a.formula, 9);  // the formula line is long for its box
     a.capacitor = kit::textBox(g, "astableCapacitorBox", {2400, 3060, 405, 315}, QString(),
                                QStringLiteral("Astable timing capacitor"), 3);
-    a.capacitorUnit = kit::list(g, "astableCapacitorUnitList", {2790, 3060, 555, 315},
-                                QStringLiteral("Astable capacitor unit"));
+    a.capacitorUnit =
+        kit::list(g, "astableCapacitorUnitList", {2790, 3060, 555, 315}, QStringLiteral("Astable capacitor unit"));
     makeNarrowList(a.capacitorUnit);
     a.calculate = kit::button(g, "astableCalculateButton", {150, 3150, 1275, 375}, QStringLiteral("Calculate"),
                               QStringLiteral("Calculate astable"));
@@ -215,9 +216,9 @@ void Timer555Page::buildAstable() {
 void Timer555Page::setTabOrder() {
     const MonostableGroup& m = monostable_;
     const AstableGroup& a = astable_;
-    QWidget* const order[] = {m.fixedOption, m.rangeOption,  m.duration,     m.maxDuration,  m.capacitor,
-                              m.capacitorUnit, m.calculate,  a.fixedOption,  a.rangeOption,  a.frequency,
-                              a.maxFrequency,  a.capacitor,  a.capacitorUnit, a.calculate};
+    QWidget* const order[] = {m.fixedOption,   m.rangeOption, m.duration,      m.maxDuration, m.capacitor,
+                              m.capacitorUnit, m.calculate,   a.fixedOption,   a.rangeOption, a.frequency,
+                              a.maxFrequency,  a.capacitor,   a.capacitorUnit, a.calculate};
     for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
