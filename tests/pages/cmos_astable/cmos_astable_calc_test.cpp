@@ -28,9 +28,12 @@ TEST(CalcCmosAstable, DesignsOrStopsAtTheFirstFailedCheckAndRewritesTheBoxes) {
     const Row rows[] = {
         // 10 nF at 1 kHz, 10 uF (unit 2) at 1 Hz, 100 pF (unit 0) at 100 kHz, comma and units dropped.
         {fixed("1000", "10"), k10nF1kHz}, {fixed("1", "10", 2), k10nF1kHz}, {fixed("100,000Hz", "100p", 0), k10nF1kHz},
-        {range("100", "1000", "100"), {{0, "12.1K"}, {2, "26.8K"}, {1, "109K"}, {3, "241K"}}},  // worked example
+        // 995 Hz to 1 kHz: pots of (1000 / 995 - 1) x 121,333 and x 267,950, both above their floors.
+        {range("995", "1000", "10"), {{0, "121K"}, {2, "268K"}, {1, "610"}, {3, "1.35K"}}},
         // 1 / (0.50272 Hz x 533 nF x ln(0.61 / 0.42)) is stored as 10,000,000 exactly, the top of the range.
         {fixed("0.50272", "533"), {{0, "4.53M"}, {2, "10M"}}},
+        // At 3 V, 1 / (7855.191 Hz x 30 nF x ln(3.7 / 1.5)) is stored as 4700 exactly, the least allowed.
+        {fixed("7855.191", "30", 1, "3"), {{0, "4.7K"}, {2, "11.4K"}}},
         {fixed("0.4", "10"), {}, Check::Freq, {}, "Frequency must be between 0.5Hz and 1MHz", Box::Freq0},
         // 0.5 Hz and 1 MHz pass the frequency check: R1 = 2000 x and 1/1000 x 121,333.
         {fixed("0.5", "10"), {}, Check::R1High, {0}, err("R1", "243M", "higher")},
@@ -42,12 +45,10 @@ TEST(CalcCmosAstable, DesignsOrStopsAtTheFirstFailedCheckAndRewritesTheBoxes) {
         // VR1 = 121,333 x (1000 / 999.5 - 1) = 60.7; 121,333 x 19 = 2,305,334.
         {range("999.5", "1000", "10"), k10nF1kHz, Check::VR1Low, {1}, err("VR1", "60.7", "lower")},
         {range("50", "1000", "10"), k10nF1kHz, Check::VR1High, {1}, err("VR1", "2.31M", "higher")},
-        {range("997", "1000", "10"), {{0, "121K"}, {2, "268K"}, {1, "365"}}, Check::VR2Low, {3},
-         err("VR2", "806", "lower")},
+        {range("997", "1000", "10"), {{0, "121K"}, {2, "268K"}, {1, "365"}}, Check::VR2Low, {3}, err("VR2", "806", "lower")},
         {range("100", "1000", "10"), {{0, "121K"}, {2, "268K"}, {1, "1.09M"}}, Check::VR2High, {3},
          err("VR2", "2.41M", "higher")},
-        // A supply between -0.7 V and 0 V (the spin button gives none) reads as no resistance, not NaN.
-        {fixed("1000", "10", 1, "-0.3"), {}, Check::R1Low, {0}, err("R1", "0", "lower")},
+        {fixed("1000", "10", 1, "-0.3"), {}, Check::R1Low, {0}, err("R1", "0", "lower")},  // no ohms, not NaN
         {fixed("1000", "0.00000000000000000000000000000000000000000001", 0), {}, Check::CapZero, {0, 2}, kCapZero},
     };
     for (const Row& r : rows) {

@@ -47,7 +47,6 @@ TEST_F(CmosAstablePage, DesignsAndFailsInBothLayouts) {
     QTest::keyClick(w.box("Maximum frequency, hertz"), Qt::Key_Enter);  // Enter in a box calculates
     EXPECT_EQ(values(), "12.1K|109K|26.8K|241K");
     uitest::click(w.option("Fixed frequency"));
-    EXPECT_EQ(values(), "|||");
     EXPECT_FALSE(w.box("Maximum frequency, hertz")->isVisible() || w.label("VR2 value")->isVisible());
     // The supply stops at 3, set by the spin button only: R1 = 1e5 / ln(3.7 / 1.5) = 110,758 for 100 Hz on 100 nF.
     for (int i = 0; i < 3; ++i) w.spin("Supply voltage up-down")->stepDown();
