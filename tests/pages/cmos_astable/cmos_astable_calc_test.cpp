@@ -45,7 +45,7 @@ TEST(CalcCmosAstable, DesignsOrStopsAtTheFirstFailedCheckAndRewritesTheBoxes) {
         // VR1 = 121,333 x (1000 / 999.5 - 1) = 60.7; 121,333 x 19 = 2,305,334.
         {range("999.5", "1000", "10"), k10nF1kHz, Check::VR1Low, {1}, err("VR1", "60.7", "lower")},
         {range("50", "1000", "10"), k10nF1kHz, Check::VR1High, {1}, err("VR1", "2.31M", "higher")},
-        {range("997", "1000", "10"), {{0, "121K"}, {2, "268K"}, {1, "365"}}, Check::VR2Low, {3}, err("VR2", "806", "lower")},
+        {range("999", "1000", "10"), {{0, "121K"}, {2, "268K"}, {1, "121"}}, Check::VR2Low, {3}, err("VR2", "268", "lower")},
         {range("100", "1000", "10"), {{0, "121K"}, {2, "268K"}, {1, "1.09M"}}, Check::VR2High, {3},
          err("VR2", "2.41M", "higher")},
         {fixed("1000", "10", 1, "-0.3"), {}, Check::R1Low, {0}, err("R1", "0", "lower")},  // no ohms, not NaN
