@@ -38,6 +38,7 @@ TEST(CalcAstable555, ResultsOrFirstFailedCheck) {
         {"1", "300", "3600", kNf, {}, "300 200K 2.2M 1K "},  // VR1 (4.8M - 1K) / 2 - (400K - 1K) / 2 = 2.2M, the most
         {"10", "0.09", nullptr, kNf, C::Freq, kFreq + " | - - - - "},
         {"10", "100", "", kNf, C::MaxFreq, kFreq + " | 100 - - - "},
+        {"10", "100", "100", kNf, C::Order, "Maximum frequency must be higher than minimum! | 100 - - - "},
         {"", "50", "100", kUf, C::CapZero, ohm::CapZeroPrompt() + " | 50 - - - "},
         {"10", "100000", nullptr, kNf, C::R2Low,  // (1440 - 1000) / 2 = 220
          TwoPart("Range Error:  R2 < 1K ohms", lower) + " | 100000 - - - "},
