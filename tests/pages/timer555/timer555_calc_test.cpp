@@ -42,10 +42,11 @@ TEST(CalcAstable555, ResultsOrFirstFailedCheck) {
         {"", "50", "100", kUf, C::CapZero, ohm::CapZeroPrompt() + " | 50 - - - "},
         {"10", "100000", nullptr, kNf, C::R2Low,  // (1440 - 1000) / 2 = 220
          TwoPart("Range Error:  R2 < 1K ohms", lower) + " | 100000 - - - "},
-        {"1", "100", nullptr, kPf, C::R2High, TwoPart("Range Error:  R2 > 10Mohms", higher) + " | 100 - - - "},
-        // 999 Hz alone needs 71,572.07 ohms: VR1 = 72.07; 10 Hz alone needs 7,199,500: VR1 = 7,128,000.
+        {"1", "60", nullptr, kNf, C::R2High, TwoPart("Range Error:  R2 > 10Mohms", higher) + " | 60 - - - "},  // 12M
+        // VR1 = 7.2e7 (1 / f1 - 1 / 1000): 72.07 at 999 Hz, 144.3 at 998 Hz, 2,499,429 at 28 Hz.
         {"10", "999", "1000", kNf, C::VR1Low, TwoPart("Range Error:  VR1 =72.1ohms", lower) + " | 999 71.5K - - "},
-        {"10", "10", "1000", kNf, C::VR1High, TwoPart("Range Error:  VR1 =7.13Mohms", higher) + " | 10 71.5K - - "},
+        {"10", "998", "1000", kNf, {}, "998 71.5K 144 1K "},
+        {"10", "28", "1000", kNf, C::VR1High, TwoPart("Range Error:  VR1 =2.5Mohms", higher) + " | 28 71.5K - - "},
     };
     for (const Row& r : rows) {
         const auto out = ohm::CalcAstable555(r.cap, r.unit, r.f1, r.f2 ? r.f2 : "", ModeFor(r.f2));
@@ -64,18 +65,18 @@ TEST(CalcMonostable555, ResultsOrFirstFailedCheck) {
         {"1", nullptr, "10", 0, {}, "1 10 90.9K - - "},
         {"1", "10ms", "10", 0, {}, "1 10 90.9K 10 818K "},
         {"1000000", nullptr, "100u", 1, {}, "1000000 100 9.09M - - "},  // 1000 s / (1.1 x 100 uF) = 9,090,909
-        {"0.001", nullptr, "0.01", 0, {}, ".001 .01 90.9K - - "},
+        {"0.001", nullptr, ".8", 0, {}, ".001 .8 1.14K - - "},  // 1 us / (1.1 x 0.8 nF) = 1136
         {"0.0009", nullptr, "10", 0, C::Dur, kDur + " | - - - - - "},
         {"1", "5", "abc", 0, C::CapZero, ohm::CapZeroPrompt() + " | 1 0 - - - "},
         {"0.01", nullptr, "10", 0, C::R1Low,  // 0.01 ms on 10 nF: 909, two blanks after "="
          TwoPart("Range Error:  R1 =  909ohms", "R1 below 1K" + lower) + " | .01 10 - - - "},
-        {"200", "", "10", 0, C::R1High,  // 200 ms on 10 nF: 18.2M, found before the maximum is read
-         TwoPart("Range Error:  R1 =  18Mohms", "R1 above 10M" + higher) + " | 200 10 - - - "},
+        {"132", "", "10", 0, C::R1High,  // 132 ms on 10 nF: 12M, found before the maximum is read
+         TwoPart("Range Error:  R1 =  12Mohms", "R1 above 10M" + higher) + " | 132 10 - - - "},
         {"1", "", "10", 0, C::MaxDur, kDur + " | 1 10 90.9K - - "},
         {"1", "1.001", "10", 0, C::VR1Low,  // 1.001 ms needs 91,000 ohms: VR1 = 90.9, no blank after "="
          TwoPart("Range Error:  VR1 =90.9ohms", "VR1 below 100ohms" + lower) + " | 1 10 90.9K 1.001 - "},
-        {"1", "300", "10", 0, C::VR1High,  // 300 ms needs 27.3M: VR1 = 27.2M
-         TwoPart("Range Error:  VR1 =  27Mohms", "VR1 above 2.2M" + higher) + " | 1 10 90.9K 300 - "},
+        {"1", "28.5", "10", 0, C::VR1High,  // 28.5 ms needs 2,590,909: VR1 = 2.5M
+         TwoPart("Range Error:  VR1 =  2.5Mohms", "VR1 above 2.2M" + higher) + " | 1 10 90.9K 28.5 - "},
     };
     for (const Row& r : rows) {
         const auto out = ohm::CalcMonostable555(r.d1, r.d2 ? r.d2 : "", r.cap, r.unit, ModeFor(r.d2));
