@@ -35,8 +35,8 @@ TEST(CalcCmosAstable, DesignsOrStopsAtTheFirstFailedCheckAndRewritesTheBoxes) {
         // At 3 V, 1 / (7855.191 Hz x 30 nF x ln(3.7 / 1.5)) is stored as 4700 exactly, the least allowed.
         {fixed("7855.191", "30", 1, "3"), {{0, "4.7K"}, {2, "11.4K"}}},
         {fixed("0.4", "10"), {}, Check::Freq, {}, "Frequency must be between 0.5Hz and 1MHz", Box::Freq0},
-        // 0.5 Hz and 1 MHz pass the frequency check: R1 = 2000 x and 1/1000 x 121,333.
-        {fixed("0.5", "10"), {}, Check::R1High, {0}, err("R1", "243M", "higher")},
+        // 0.5 Hz and 1 MHz pass the frequency check: R1 = 2000 x 10 / 194 and 1/1000 x 121,333.
+        {fixed("0.5", "194"), {}, Check::R1High, {0}, err("R1", "13M", "higher")},
         {fixed("1000000", "10"), {}, Check::R1Low, {0}, err("R1", "121", "lower")},
         {range("100", "", "10"), {}, Check::MaxFreq, {}, "Maximum frequency must be between 0.5Hz and 1MHz",
          Box::Freq1},
