@@ -91,15 +91,16 @@ void BM_CmosMonostableRange(benchmark::State& s) {
             [](Bench& b) { return b.click("CMDCalcMono"); });
 }
 void BM_CmosAstableFixed(benchmark::State& s) {
-    Handler(s, [](Bench& b) { return b.click("OPTCMOSFixed"); }, [](Bench& b) { return b.click("CMDCalcCMOS"); });
+    Handler(s, [](Bench& b) { return b.click("cmosAstableFixedOption"); },
+            [](Bench& b) { return b.click("cmosAstableCalculateButton"); });
 }
 void BM_Astable555(benchmark::State& s) {
-    Handler(s, [](Bench& b) { return b.setText("TXTFreq(0)", "1000"); },
-            [](Bench& b) { return b.click("CMDCalcFreq"); });
+    Handler(s, [](Bench& b) { return b.setText("astableFrequencyBox", "1000"); },
+            [](Bench& b) { return b.click("astableCalculateButton"); });
 }
 void BM_Monostable555(benchmark::State& s) {
-    Handler(s, [](Bench& b) { return b.setText("TXT555Dur(0)", "1"); },
-            [](Bench& b) { return b.click("CMDCalc555Mono"); });
+    Handler(s, [](Bench& b) { return b.setText("monostableDurationBox", "1"); },
+            [](Bench& b) { return b.click("monostableCalculateButton"); });
 }
 // One iteration is two keystrokes (a digit typed, then rubbed out), each of
 // which recomputes both voltages, the marker and the time label.

@@ -135,11 +135,23 @@ void enterPresses(QLineEdit* box, QAbstractButton* button) {
     QObject::connect(box, &QLineEdit::returnPressed, button, [button] { button->click(); });
 }
 
-void narrowList(QComboBox* list) { list->setProperty(kNarrowListProperty, true); }
+void narrowList(QComboBox* list) {
+    list->setProperty(kNarrowListProperty, true);
+    // Nothing in the application style reads the property: without this the
+    // list keeps Fusion's wide arrow and "nF" is squeezed against it.
+    list->setStyleSheet(QStringLiteral("QComboBox { padding-left: 3px; } QComboBox::drop-down { width: 13px; }"));
+}
 
 void copyable(QLabel* l) {
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     l->setProperty(kResultLabelProperty, true);
+}
+
+void unseenCaption(QComboBox* list) {
+    auto* caption = new QLabel(list->accessibleName(), list->parentWidget());
+    caption->setObjectName(list->objectName() + QStringLiteral("Caption"));
+    caption->hide();
+    caption->setBuddy(list);
 }
 
 QColor colourFromBgr(double number) {

@@ -36,18 +36,18 @@ enum class CmosAstableCheck {
 // The box a failed check hands back to the person.
 enum class CmosAstableBox { Freq0, Freq1, Cap };
 
-// Value labels LBLCMOSR(0..3) by index: R1, VR1, R2, VR2.
+// The value labels by index: R1, VR1, R2, VR2.
 inline constexpr int kCmosR1Label = 0;
 inline constexpr int kCmosVR1Label = 1;
 inline constexpr int kCmosR2Label = 2;
 inline constexpr int kCmosVR2Label = 3;
 
 struct CmosAstableInput {
-    std::string_view freq;      // TXTCMOSFreq(0): the frequency, or the minimum in Range mode
-    std::string_view maxFreq;   // TXTCMOSFreq(1): the maximum, Range mode only
-    std::string_view cap;       // TXTCMOSCap
-    int unit = 1;               // CBOCMOSMult: 0 pF, 1 nF, 2 uF, anything else unscaled
-    std::string_view volts;     // TXTCMOSVolts
+    std::string_view freq;      // the frequency, or the minimum in Range mode
+    std::string_view maxFreq;   // the maximum, Range mode only
+    std::string_view cap;       // the capacitor value, in `unit`
+    int unit = 1;               // unit list position: 0 pF, 1 nF, 2 uF, anything else unscaled
+    std::string_view volts;     // the supply, volts
     CmosAstableMode mode = CmosAstableMode::Fixed;
 };
 
@@ -60,8 +60,8 @@ struct CmosAstableFailure {
 
 struct CmosAstableOutcome {
     // Box rewrites made on the way (nullopt: the box is left as typed).
-    std::optional<std::string> capText;      // TXTCMOSCap, once the frequency passed
-    std::optional<std::string> maxFreqText;  // TXTCMOSFreq(1), Range mode
+    std::optional<std::string> capText;      // the capacitor box, once the frequency passed
+    std::optional<std::string> maxFreqText;  // the maximum frequency box, Range mode
     // Value labels written, in the order the steps write them: (index, text).
     std::vector<std::pair<int, std::string>> written;
     // The first failed check, if any; what was written before it stays.

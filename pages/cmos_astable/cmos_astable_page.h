@@ -27,35 +27,37 @@ public:
     void startUp() override;
     void focusOnShow() override;
 
-    void CMDCalcCMOS_Click();
-    void OPTCMOSFixed_Click();
-    void OPTCMOSRange_Click();
-    void TXTCMOSCap_Change();
-    void CBOCMOSMult_Click();
+    void calculate();
+    // Fixed: one frequency and fixed resistors; range: a minimum and a
+    // maximum, with a pot in series with each resistor.
+    void showRangeControls(bool range);
+    void updateCapacitorCaptions();
 
 private:
-    void UpdateCapCaption();
-    void ShowRangeControls(bool range);
+    // One circuit's picture in each mode.
+    struct Circuit {
+        kit::Picture* fixedPicture = nullptr;
+        kit::Picture* rangePicture = nullptr;
+        QLabel* capacitorCaption = nullptr;
+    };
+    Circuit inverters_;
+    Circuit schmitt_;
 
-    std::array<kit::Picture*, 4> CMOSDia_{};
-    std::array<QLabel*, 4> LBLCMOSR_{};
-    std::array<QLabel*, 2> LBLCMOSCap_{};
-    QLabel* Label14_ = nullptr;
-    kit::OptionButton* OPTCMOSFixed_ = nullptr;
-    kit::OptionButton* OPTCMOSRange_ = nullptr;
-    QLabel* Label15_ = nullptr;
-    QLabel* Label16_ = nullptr;
-    QLabel* Label17_ = nullptr;
-    std::array<QLineEdit*, 2> TXTCMOSFreq_{};
-    QLabel* Label18_ = nullptr;
-    QLabel* Label19_ = nullptr;
-    QLabel* Label20_ = nullptr;
-    QLineEdit* TXTCMOSCap_ = nullptr;
-    QComboBox* CBOCMOSMult_ = nullptr;
-    QLabel* Label21_ = nullptr;
-    QLineEdit* TXTCMOSVolts_ = nullptr;
-    kit::SpinButton* UPDCMOSVolt_ = nullptr;
-    QPushButton* CMDCalcCMOS_ = nullptr;
+    // Indexed as the calculation hands them back: R1, VR1, R2, VR2.
+    std::array<QLabel*, 4> resistorValues_{};
+
+    kit::OptionButton* fixedOption_ = nullptr;
+    kit::OptionButton* rangeOption_ = nullptr;
+    QLabel* minCaption_ = nullptr;
+    QLabel* maxCaption_ = nullptr;
+    QLabel* maxUnitCaption_ = nullptr;
+    QLineEdit* frequencyBox_ = nullptr;  // the minimum in range mode
+    QLineEdit* maxFrequencyBox_ = nullptr;
+    QLineEdit* capacitorBox_ = nullptr;
+    QComboBox* capacitorUnitList_ = nullptr;
+    QLineEdit* supplyBox_ = nullptr;
+    kit::SpinButton* supplySpin_ = nullptr;
+    QPushButton* calculateButton_ = nullptr;
 };
 
 }  // namespace ohm

@@ -34,10 +34,10 @@ struct Astable555Outcome {
 
     // What to write, in this order; each is absent when the run stopped
     // before reaching it.
-    std::optional<std::string> freqText;  // TXTFreq(0): the minimum (or only) frequency as read
-    std::optional<std::string> r2Text;    // LBLRVal(1)
-    std::optional<std::string> vr1Text;   // LBLRVal(2), Range mode only
-    std::optional<std::string> r1Text;    // LBLRVal(0): "1K", written last on success
+    std::optional<std::string> freqText;  // the frequency box: the minimum (or only) frequency as read
+    std::optional<std::string> r2Text;    // the R2 value
+    std::optional<std::string> vr1Text;   // the VR1 value, Range mode only
+    std::optional<std::string> r1Text;    // the R1 value: "1K", written last on success
 
     // The stored working values (0 when not reached).
     float c = 0;    // nanofarads
@@ -67,11 +67,11 @@ struct Monostable555Outcome {
     std::string prompt;
 
     // What to write, in this order.
-    std::optional<std::string> durText;     // TXT555Dur(0)
-    std::optional<std::string> capText;     // TXT555MCap: the capacitance as read
-    std::optional<std::string> r1Text;      // LBLRVal(3)
-    std::optional<std::string> maxDurText;  // TXT555Dur(1), Range mode only
-    std::optional<std::string> vr1Text;     // LBLRVal(4), Range mode only
+    std::optional<std::string> durText;     // the duration box: the minimum (or only) pulse as read
+    std::optional<std::string> capText;     // the capacitor box: the capacitance as read
+    std::optional<std::string> r1Text;      // the R1 value
+    std::optional<std::string> maxDurText;  // the maximum duration box, Range mode only
+    std::optional<std::string> vr1Text;     // the VR1 value, Range mode only
 
     float d1 = 0;   // milliseconds
     float d2 = 0;   // milliseconds, Range mode only

@@ -1,9 +1,7 @@
-// The "555 Timer" page: a monostable designer (group Frame1, left) and an
-// astable designer (group frmAstable, right), each drawing its timing chain
-// with lines and rectangles and writing the values beside it.
+// The "555 Timer" page: a monostable designer (left) and an astable designer
+// (right), each drawing its timing chain with lines and rectangles and
+// writing the values beside it.
 #pragma once
-
-#include <array>
 
 #include "pages/page.h"
 
@@ -14,7 +12,6 @@ class QLineEdit;
 class QPushButton;
 
 namespace kit {
-class Drawing;
 class Line;
 class OptionButton;
 class Rect;
@@ -29,53 +26,68 @@ public:
     void startUp() override;
     void focusOnShow() override;
 
-    // Astable group.
-    void CMDCalcFreq_Click();
-    void OPT555Fixed_Click();
-    void OPT555Range_Click();
-    // Monostable group.
-    void CMDCalc555Mono_Click();
-    void OPT555MonoFixed_Click();
-    void OPT555MonoRange_Click();
+    void calculateMonostable();
+    void showMonostableRange(bool range);
+    void calculateAstable();
+    void showAstableRange(bool range);
 
 private:
+    // Pulse t = 1.1 R C: R1 alone, or R1 and the pot VR1 for a range.
+    struct MonostableGroup {
+        QGroupBox* frame = nullptr;
+        kit::OptionButton* fixedOption = nullptr;
+        kit::OptionButton* rangeOption = nullptr;
+        QLineEdit* duration = nullptr;  // the minimum in range mode
+        QLineEdit* maxDuration = nullptr;
+        QLabel* minCaption = nullptr;
+        QLabel* maxCaption = nullptr;
+        QLabel* maxUnitCaption = nullptr;
+        QLabel* formula = nullptr;
+        QLineEdit* capacitor = nullptr;
+        QComboBox* capacitorUnit = nullptr;
+        QPushButton* calculate = nullptr;
+        // The drawing: R1, VR1 with its wiper arrow, then the capacitor.
+        QLabel* vr1Symbol = nullptr;
+        QLabel* r1Value = nullptr;
+        QLabel* vr1Value = nullptr;
+        kit::Rect* r1Body = nullptr;
+        kit::Rect* vr1Body = nullptr;
+        kit::Line* vr1Wiper = nullptr;
+        kit::Line* leadToCapacitor = nullptr;  // from the foot of R1 or VR1
+    };
+
+    // Frequency f = 1.44 / ((R1 + 2 R2) C): R1 fixed at 1K, R2, and the pot
+    // VR1 for a range.
+    struct AstableGroup {
+        QGroupBox* frame = nullptr;
+        kit::OptionButton* fixedOption = nullptr;
+        kit::OptionButton* rangeOption = nullptr;
+        QLineEdit* frequency = nullptr;  // the minimum in range mode
+        QLineEdit* maxFrequency = nullptr;
+        QLabel* minCaption = nullptr;
+        QLabel* maxCaption = nullptr;
+        QLabel* maxUnitCaption = nullptr;
+        QLabel* formula = nullptr;
+        QLineEdit* capacitor = nullptr;
+        QComboBox* capacitorUnit = nullptr;
+        QPushButton* calculate = nullptr;
+        // The drawing: R1, R2, VR1 with its wiper arrow, then the capacitor.
+        QLabel* vr1Symbol = nullptr;
+        QLabel* r1Value = nullptr;
+        QLabel* r2Value = nullptr;
+        QLabel* vr1Value = nullptr;
+        kit::Rect* vr1Body = nullptr;
+        kit::Line* r2ToVr1 = nullptr;
+        kit::Line* vr1Wiper = nullptr;
+        kit::Line* leadToCapacitor = nullptr;  // from the foot of R2 or VR1
+    };
+
     void buildMonostable();
     void buildAstable();
     void setTabOrder();
 
-    QGroupBox* frame1_ = nullptr;      // monostable
-    QGroupBox* frmAstable_ = nullptr;  // astable
-
-    // Control arrays shared by the two groups: the low elements are the
-    // astable's, the high ones the monostable's.
-    std::array<QLabel*, 7> LBLR_{};
-    std::array<QLabel*, 5> LBLRVal_{};
-    std::array<QLabel*, 4> Label12_{};
-    std::array<kit::Line*, 7> Line3_{};
-
-    // Astable.
-    kit::OptionButton* OPT555Fixed_ = nullptr;
-    kit::OptionButton* OPT555Range_ = nullptr;
-    std::array<QLineEdit*, 2> TXTFreq_{};
-    QLabel* Label9_ = nullptr;
-    QLabel* Label30_ = nullptr;
-    QLineEdit* TXTAstCap_ = nullptr;
-    QComboBox* CBOAstCapMult_ = nullptr;
-    QPushButton* CMDCalcFreq_ = nullptr;
-    std::array<kit::Rect*, 3> SHPAstRes_{};
-    std::array<kit::Line*, 2> Line4_{};
-
-    // Monostable.
-    kit::OptionButton* OPT555MonoFixed_ = nullptr;
-    kit::OptionButton* OPT555MonoRange_ = nullptr;
-    std::array<QLineEdit*, 2> TXT555Dur_{};
-    QLabel* Label26_ = nullptr;
-    QLabel* Label29_ = nullptr;
-    QLineEdit* TXT555MCap_ = nullptr;
-    QComboBox* CBO555Mult_ = nullptr;
-    QPushButton* CMDCalc555Mono_ = nullptr;
-    std::array<kit::Rect*, 2> SHPMonoRes_{};
-    std::array<kit::Line*, 6> Line2_{};
+    MonostableGroup monostable_;
+    AstableGroup astable_;
 };
 
 }  // namespace ohm

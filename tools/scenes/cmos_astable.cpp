@@ -9,18 +9,18 @@ const Register kCmosAstable[] = {
     {"cmos-astable-fixed",
      [](ohm::MainWindow& w) {
          showTab(w, "CMOS Astables");
-         setText(w, "TXTCMOSFreq(0)", QStringLiteral("1000"));
-         click(w, "CMDCalcCMOS");
+         setText(w, "Frequency, hertz", QStringLiteral("1000"));
+         click(w, "Calculate values");
      }},
     // 5 V, 100 nF, 100 Hz to 1000 Hz: all four resistors in range.
     {"cmos-astable-range",
      [](ohm::MainWindow& w) {
          showTab(w, "CMOS Astables");
-         click(w, "OPTCMOSRange");
-         setText(w, "TXTCMOSFreq(0)", QStringLiteral("100"));
-         setText(w, "TXTCMOSFreq(1)", QStringLiteral("1000"));
-         setText(w, "TXTCMOSCap", QStringLiteral("100"));
-         click(w, "CMDCalcCMOS");
+         choose(w, "Frequency range");
+         setText(w, "Minimum frequency, hertz", QStringLiteral("100"));
+         setText(w, "Maximum frequency, hertz", QStringLiteral("1000"));
+         setText(w, "Capacitor value", QStringLiteral("100"));
+         click(w, "Calculate values");
      }},
 };
 

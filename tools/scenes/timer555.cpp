@@ -7,22 +7,22 @@ namespace {
 
 void bothRanges(ohm::MainWindow& w) {
     showTab(w, "555 Timer");
-    click(w, "OPT555MonoRange");
-    setText(w, "TXT555Dur(0)", QStringLiteral("1"));
-    setText(w, "TXT555Dur(1)", QStringLiteral("10"));
-    click(w, "CMDCalc555Mono");
-    click(w, "OPT555Range");
-    setText(w, "TXTFreq(0)", QStringLiteral("100"));
-    setText(w, "TXTFreq(1)", QStringLiteral("1000"));
-    click(w, "CMDCalcFreq");
+    choose(w, "Monostable duration range");
+    setText(w, "Pulse duration, milliseconds", QStringLiteral("1"));
+    setText(w, "Maximum pulse duration, milliseconds", QStringLiteral("10"));
+    click(w, "Calculate monostable");
+    choose(w, "Astable frequency range");
+    setText(w, "Frequency, hertz", QStringLiteral("100"));
+    setText(w, "Maximum frequency, hertz", QStringLiteral("1000"));
+    click(w, "Calculate astable");
 }
 
 void bothFixed(ohm::MainWindow& w) {
     showTab(w, "555 Timer");
-    setText(w, "TXT555Dur(0)", QStringLiteral("1"));
-    click(w, "CMDCalc555Mono");
-    setText(w, "TXTFreq(0)", QStringLiteral("1000"));
-    click(w, "CMDCalcFreq");
+    setText(w, "Pulse duration, milliseconds", QStringLiteral("1"));
+    click(w, "Calculate monostable");
+    setText(w, "Frequency, hertz", QStringLiteral("1000"));
+    click(w, "Calculate astable");
 }
 
 }  // namespace
