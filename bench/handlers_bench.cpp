@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTest>
 
 #include <functional>
@@ -16,97 +17,105 @@
 #include "shell/main_window.h"
 #include "kit/messages.h"
 #include "kit/widgets.h"
+#include "tests/support/spoken.h"
 
 namespace {
 
+// Controls are found once, before timing, as a screen reader finds them: by
+// role and spoken name on the page showing.
 struct Bench {
     kit::RecordingMessages messages;
     std::unique_ptr<ohm::MainWindow> form;
+    bool found = true;
     Bench() : form(std::make_unique<ohm::MainWindow>(messages)) {}
 
+    void showTab(const char* caption) {
+        QTabWidget* tabs = form->tabStrip();
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->tabText(i) == QLatin1String(caption)) tabs->setCurrentIndex(i);
+    }
     template <typename T>
-    T* get(const char* name) {
-        return form->findChild<T*>(QString::fromLatin1(name));
+    T* find(QAccessible::Role role, const char* name) {
+        T* w = qobject_cast<T*>(uitest::findOnShownPage(form.get(), role, QString::fromUtf8(name)));
+        found = found && w != nullptr;
+        return w;
     }
-    bool setText(const char* box, const char* text) {
-        auto* e = get<QLineEdit>(box);
-        if (e) e->setText(QString::fromLatin1(text));
-        return e != nullptr;
+    void type(const char* box, const char* text) {
+        if (auto* e = find<QLineEdit>(QAccessible::EditableText, box)) e->setText(QString::fromUtf8(text));
     }
-    bool pick(const char* list, int index) {
-        auto* c = get<QComboBox>(list);
-        if (c) c->setCurrentIndex(index);
-        return c != nullptr;
+    void pick(const char* list, int index) {
+        if (auto* c = find<QComboBox>(QAccessible::ComboBox, list)) c->setCurrentIndex(index);
     }
-    bool click(const char* button) {
-        auto* b = get<QAbstractButton>(button);
-        if (b) b->click();
-        return b != nullptr;
+    void choose(const char* option) {
+        if (auto* o = find<QAbstractButton>(QAccessible::RadioButton, option)) o->click();
     }
+    QAbstractButton* button(const char* name) { return find<QAbstractButton>(QAccessible::Button, name); }
 };
 
-Bench& TheWindow() {
-    static Bench b;
-    return b;
-}
-
-// Runs `prepare` once, then times `act` (which must click a calculate button).
-void Handler(benchmark::State& state, const std::function<bool(Bench&)>& prepare,
-             const std::function<bool(Bench&)>& act) {
-    Bench& b = TheWindow();
-    if (!prepare(b)) {
+// A fresh window on `tab`, set up by `prepare`; then times clicks on `button`.
+void Handler(benchmark::State& state, const char* tab, const std::function<void(Bench&)>& prepare,
+             const char* button) {
+    Bench b;
+    b.showTab(tab);
+    prepare(b);
+    QAbstractButton* calculate = b.button(button);
+    if (!b.found) {
         state.SkipWithError("control missing");
         return;
     }
     for (auto _ : state) {
-        if (!act(b)) {
-            state.SkipWithError("control missing");
-            return;
-        }
+        calculate->click();
         b.messages.shown.clear();
     }
 }
 
 void BM_ResistorsColoursToValue(benchmark::State& s) {
-    Handler(s, [](Bench& b) { return b.pick("Combo1(0)", 3) && b.pick("Combo1(1)", 7) && b.pick("Combo1(2)", 2); },
-            [](Bench& b) { return b.click("CmdCalcResValue"); });
+    Handler(s, "Resistors",
+            [](Bench& b) {
+                b.pick("1st band colour", 3);
+                b.pick("2nd band colour", 7);
+                b.pick("3rd band colour", 2);
+            },
+            "Calculate value from the colours");
 }
 void BM_ResistorsValueToColours(benchmark::State& s) {
-    Handler(s, [](Bench&) { return true; },
-            [](Bench& b) { return b.setText("TxtResult", "4K7") && b.click("CmdCalcResColor"); });
+    Handler(s, "Resistors", [](Bench& b) { b.type("Resistance, ohms", "4K7"); }, "Calculate colours from the value");
 }
 void BM_DividerFourTapsE24(benchmark::State& s) {
-    Handler(s,
+    Handler(s, "Potential Dividers",
             [](Bench& b) {
-                auto* taps = b.get<kit::SpinButton>("UPDVoltTaps");
-                if (taps == nullptr) return false;
-                taps->setValue(4);
-                return b.click("OPTRes24") && b.setText("TXTVoltTap(0)", "8v") && b.setText("TXTVoltTap(1)", "6v") &&
-                       b.setText("TXTVoltTap(2)", "4v") && b.setText("TXTVoltTap(3)", "2v");
+                if (auto* taps = b.find<kit::SpinButton>(QAccessible::SpinBox, "Voltage tap count")) taps->setValue(4);
+                b.choose("E24 series");
+                b.type("Tap 1 voltage", "8v");
+                b.type("Tap 2 voltage", "6v");
+                b.type("Tap 3 voltage", "4v");
+                b.type("Tap 4 voltage", "2v");
             },
-            [](Bench& b) { return b.click("CMDCalcPRes"); });
+            "Calculate resistance values");
 }
 void BM_CmosMonostableRange(benchmark::State& s) {
-    Handler(s, [](Bench& b) { return b.click("OPTMonoRange") && b.setText("TXTMonoRange", "100"); },
-            [](Bench& b) { return b.click("CMDCalcMono"); });
+    Handler(s, "CMOS Monostables",
+            [](Bench& b) {
+                b.choose("Range timing mode");
+                b.type("Maximum pulse duration, milliseconds", "100");
+            },
+            "Calculate the timing resistor");
 }
 void BM_CmosAstableFixed(benchmark::State& s) {
-    Handler(s, [](Bench& b) { return b.click("cmosAstableFixedOption"); },
-            [](Bench& b) { return b.click("cmosAstableCalculateButton"); });
+    Handler(s, "CMOS Astables", [](Bench& b) { b.choose("Fixed frequency"); }, "Calculate values");
 }
 void BM_Astable555(benchmark::State& s) {
-    Handler(s, [](Bench& b) { return b.setText("astableFrequencyBox", "1000"); },
-            [](Bench& b) { return b.click("astableCalculateButton"); });
+    Handler(s, "555 Timer", [](Bench& b) { b.type("Frequency, hertz", "1000"); }, "Calculate astable");
 }
 void BM_Monostable555(benchmark::State& s) {
-    Handler(s, [](Bench& b) { return b.setText("monostableDurationBox", "1"); },
-            [](Bench& b) { return b.click("monostableCalculateButton"); });
+    Handler(s, "555 Timer", [](Bench& b) { b.type("Pulse duration, milliseconds", "1"); }, "Calculate monostable");
 }
 // One iteration is two keystrokes (a digit typed, then rubbed out), each of
 // which recomputes both voltages, the marker and the time label.
 void BM_CapacitorsTwoKeystrokes(benchmark::State& s) {
-    Bench& b = TheWindow();
-    auto* box = b.get<QLineEdit>("TXTTimingTime");
+    Bench b;
+    b.showTab("Capacitors");
+    auto* box = b.find<QLineEdit>(QAccessible::EditableText, "Time after switching");
     if (box == nullptr) {
         s.SkipWithError("control missing");
         return;
