@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFont>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -58,7 +59,8 @@ CmosMonostablePage::CmosMonostablePage(QWidget* window, kit::Messages& messages)
         c->setAlignment(Qt::AlignCenter);
         kit::copyable(c);
     }
-    nand_.r1Value = valueLabel(f, "nandR1Value", {2100, kNandR1TopFixed, 495, 255}, QStringLiteral("R1 value, NAND circuit"));
+    nand_.r1Value = valueLabel(f, "nandR1Value", {2100, kNandR1TopFixed, 495, 255},
+                               QStringLiteral("R1 value, NAND circuit"));
     nor_.r1Value = valueLabel(f, "norR1Value", {5370, kNorR1TopFixed, 495, 255}, QStringLiteral("R1 value, NOR circuit"));
     nand_.vr1Value = valueLabel(f, "nandVr1Value", {2100, 1830, 495, 255}, QStringLiteral("VR1 value, NAND circuit"));
     nor_.vr1Value = valueLabel(f, "norVr1Value", {5370, 1140, 495, 255}, QStringLiteral("VR1 value, NOR circuit"));
@@ -70,7 +72,8 @@ CmosMonostablePage::CmosMonostablePage(QWidget* window, kit::Messages& messages)
                                QStringLiteral("Range timing mode"));
     fixedOption_->setChecked(true);  // the choice the window opens with; no handler runs for it
 
-    QLabel* durationCaption = kit::label(f, "durationCaption", {2220, 2400, 1125, 255}, QStringLiteral("Pulse Duration"));
+    QLabel* durationCaption =
+        kit::label(f, "durationCaption", {2220, 2400, 1125, 255}, QStringLiteral("Pulse Duration"));
     minCaption_ = kit::label(f, "minCaption", {1920, 2700, 315, 255}, QStringLiteral("Min"));
     maxCaption_ = kit::label(f, "maxCaption", {1950, 3000, 285, 255}, QStringLiteral("Max"));
     // "Max" is wider than its 19-pixel label at the page's 10-pixel face.
@@ -110,7 +113,7 @@ CmosMonostablePage::CmosMonostablePage(QWidget* window, kit::Messages& messages)
     connect(unitList_, &QComboBox::currentIndexChanged, this, &CmosMonostablePage::showCapacitor);
     connect(calculateButton_, &QPushButton::clicked, this, &CmosMonostablePage::calculate);
     for (QLineEdit* box : {durationBox_, maxDurationBox_, capacitorBox_}) kit::enterPresses(box, calculateButton_);
-    kit::enterPresses(unitList_->lineEdit(), calculateButton_);
+    unitList_->lineEdit()->installEventFilter(this);
 
     // Mode, the duration column, the capacitor, then the button.
     QWidget::setTabOrder(fixedOption_, rangeOption_);
@@ -170,6 +173,22 @@ int CmosMonostablePage::unitIndex() const {
 void CmosMonostablePage::showCapacitor() {
     nand_.capacitorValue->setText(kit::qs(MonoCapCaption(kit::textOf(capacitorBox_), unitIndex())));
     nor_.capacitorValue->setText(nand_.capacitorValue->text());
+}
+
+bool CmosMonostablePage::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in the unit's own text takes the entry it names, then calculates once. Left to the list,
+    // the key reaches the text twice (the list hands it back), so a calculation on each would run
+    // first with the old unit and show two messages.
+    if (watched == unitList_->lineEdit() && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            const int named = unitList_->findText(unitList_->currentText());
+            if (named >= 0) unitList_->setCurrentIndex(named);
+            calculateButton_->click();
+            return true;
+        }
+    }
+    return Page::eventFilter(watched, event);
 }
 
 QLineEdit* CmosMonostablePage::boxOf(MonoCheck check) const {

@@ -35,6 +35,9 @@ public:
     // person has typed a unit text that is not the picked entry's.
     int unitIndex() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QLineEdit* boxOf(MonoCheck check) const;
 

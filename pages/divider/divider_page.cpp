@@ -79,7 +79,8 @@ DividerPage::DividerPage(QWidget* window, kit::Messages& messages)
 
     QLabel* vs1Caption = kit::label(f, "vs1Caption", {90, 1800, 675, 225}, QStringLiteral("Vs1"));
     vs2Caption_ = kit::label(f, "vs2Caption", {kVs2CaptionLeft[0], 1800, 675, 225}, QStringLiteral("Vs2"));
-    vs1Box_ = kit::textBox(f, "vs1Box", {90, 2070, 615, 255}, QString(), QStringLiteral("Vs1, first supply voltage"), 6);
+    vs1Box_ = kit::textBox(f, "vs1Box", {90, 2070, 615, 255}, QString(),
+                           QStringLiteral("Vs1, first supply voltage"), 6);
     vs2Box_ = kit::textBox(f, "vs2Box", {kVs2Left[0], 2040, 615, 285}, QString(),
                            QStringLiteral("Vs2, second supply voltage"), 6);
     vs1Caption->setBuddy(vs1Box_);
