@@ -61,7 +61,8 @@ CmosMonostablePage::CmosMonostablePage(QWidget* window, kit::Messages& messages)
     }
     nand_.r1Value = valueLabel(f, "nandR1Value", {2100, kNandR1TopFixed, 495, 255},
                                QStringLiteral("R1 value, NAND circuit"));
-    nor_.r1Value = valueLabel(f, "norR1Value", {5370, kNorR1TopFixed, 495, 255}, QStringLiteral("R1 value, NOR circuit"));
+    nor_.r1Value = valueLabel(f, "norR1Value", {5370, kNorR1TopFixed, 495, 255},
+                              QStringLiteral("R1 value, NOR circuit"));
     nand_.vr1Value = valueLabel(f, "nandVr1Value", {2100, 1830, 495, 255}, QStringLiteral("VR1 value, NAND circuit"));
     nor_.vr1Value = valueLabel(f, "norVr1Value", {5370, 1140, 495, 255}, QStringLiteral("VR1 value, NOR circuit"));
 
