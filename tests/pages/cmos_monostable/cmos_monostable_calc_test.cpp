@@ -28,13 +28,16 @@ const Row kRows[] = {
     {"1000000", "", "150", kUF, Fixed, None, "", "9.66M| 1000000|150|-"},
     {"10", "", "abc", kNF, Fixed, CapZero,
      "Entry Error:  Capacitor = 0\r\rYou must enter a capacitor value above zero!", "| 10|0|-"},
-    {"0.1", "", "100", kNF, Fixed, R1Low, kR1 + "1.45K" + kR1Low, "| .1|100|-"},
     {"1000", "", "100", kNF, Fixed, R1High, kR1 + "14M" + kR1High, "| 1000|100|-"},
+    // Both ends of each resistor's range are allowed: 4.7K and 10M for R1, 100 ohms and 2.2M for VR1.
+    {"0.3243", "", ".1", kUF, Fixed, None, "", "4.7K| .3243|.1|-"},
+    {"0.69", "", ".1", kNF, Fixed, None, "", "10M| .69|.1|-"},
+    {"10", "10.0069", "100", kNF, Range, None, "", "145K|100 10|100|10.0069"},
+    {"10", "161.8", "100", kNF, Range, None, "", "145K|2.2M 10|100|161.8"},
     // Mended: past the double range the resistance stays a number, not inf or nan.
     {"10", "", kTiny, kNF, Fixed, R1High, kR1 + "3.40282346638529E+32M" + kR1High, "| 10|4.94065645841247-323|-"},
     {"10", "", kHuge, kUF, Fixed, R1Low, kR1 + "0" + kR1Low, "| 10|1.79769313486232308|-"},
     {"10", "1000001", "100", kNF, Range, MaxDur, kDur, "145K| 10|100|-"},
-    {"10", "10", "100", kNF, Range, Order, "Maximum duration must be higher than minimum!", "145K| 10|100|10"},
     // 72.5 ohms: this prompt alone has no blanks after the equals sign. 0.5 ms on 0.5 nF passes R1 (1.45M),
     // and all three boxes are rewritten before VR1 (56.5M) fails.
     {"10", "10.005", "100", kNF, Range, VR1Low,

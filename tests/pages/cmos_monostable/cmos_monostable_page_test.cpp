@@ -34,6 +34,7 @@ struct Page {
 TEST(CmosMonostablePage, WritesBothDrawingsInEitherModeAndKeepsTheResults) {
     Page p;
     EXPECT_EQ(p.shown(), "100nF R1 fixed");
+    EXPECT_TRUE(p.w.option("Fixed timing mode")->isChecked());
     EXPECT_EQ(p.w.focused(), p.w.box("Pulse duration, milliseconds"));
     pick(p.w.list("Capacitor unit"), 0);
     type(p.w.box("Capacitor unit"), "uF");
@@ -47,6 +48,7 @@ TEST(CmosMonostablePage, WritesBothDrawingsInEitherModeAndKeepsTheResults) {
     EXPECT_EQ(p.shown(), "100pF 145K fixed");
     click(p.w.option("Range timing mode"));
     type(p.w.box("Capacitor value"), "4k7");
+    EXPECT_EQ(p.shown(), "47 145K 1.3M range");  // the typed unit is none of the entries
     QTest::keyClick(p.w.box("Capacitor unit"), Qt::Key_Return);
     // Mended: Enter here calculated twice, first with the old unit, whose VR1 (2.78M) failed and emptied VR1.
     // 0.01 s / (0.69 x 47 uF) is 308 ohms, too small.
