@@ -58,14 +58,19 @@ const Row kRows[] = {
     {"10v", "0v", {"4.996", "4.994", "1.2346"}, "10v 0v | 5v 4.99v 1.24v | 5K 10 3.75K 1.24K | ", k1mA, kIdeal},
     {"-5v", "5v", {"-1.2346v"}, "-5v 5v | -1.23v | 3.77K 6.23K | ", k1mA, kIdeal},
 
-    {"10v", "1000", {"5v"}, "10v - |  | Vs2 selected: Range Error:  Vs2" + kAdvice},
+    // -999 V is the lowest rail, 999.5 V too high; equal rails after rounding to hundredths.
+    {"-999", "-1000", {"5v"}, "-999v - |  | Vs2 selected: Range Error:  Vs2" + kAdvice},
+    {"999.5", "0v", {"5v"}, "- - |  | Vs1 selected: Range Error:  Vs1" + kAdvice},
+    {"5", "5.001", {"3"}, "5v 5v |  | Vs2 selected: Entry Error:  Vs1 = Vs2\r\rThe supply voltages must not be equal!"},
+    {"10v", "0v", {"5", ""}, "10v 0v | 5v | Tap2 focused: Entry Error:  Tap#2\r\rYou must enter a voltage at Tap#2!"},
     {"10v", "0v", {"7", "1000"}, "10v 0v | 7v | Tap2 selected: Range Error: Tap#2," + kAdvice},
     // Blanks are not empty: they read 0 V, equal to Vs2. Taps must lie strictly between the rails, in order.
     {"10v", "0v", {"   "}, "10v 0v | 0v | Tap1 selected: Voltage tap 1" + kOutside},
     {"10v", "0v", {"10v"}, "10v 0v | 10v | Tap1 selected: Voltage tap 1" + kOutside},
     {"10v", "0v", {"7v", "7v", "2v"}, "10v 0v | 7v 7v 2v | Tap1 selected: Voltage tap 1" + kOutside},
     {"10v", "0v", {"5v", "0v"}, "10v 0v | 5v 0v | Tap2 selected: Voltage tap 2" + kOutside},
-    {"0v", "12v", {"3v", "6v", "9v", "13v"}, "0v 12v | 3v 6v 9v 13v | Tap4 selected: Voltage tap 4" + kOutside},
+    {"0v", "12v", {"0v"}, "0v 12v | 0v | Tap1 selected: Voltage tap 1" + kOutside},
+    {"0v", "12v", {"3v", "3v"}, "0v 12v | 3v 3v | Tap1 selected: Voltage tap 1" + kOutside},
 };
 
 TEST(Divider, ShowsTheChainOrStopsAtTheFirstFault) {
@@ -77,9 +82,9 @@ TEST(Divider, ShowsTheChainOrStopsAtTheFirstFault) {
 }
 
 TEST(FitToSeries, NearestPreferredValue) {
-    // On the top midpoints (9.1 in E12, 9.55 in E24) the smaller value stays; a whole decade is its own 1.
+    // On the top midpoints (9.1 in E12, 9.55 in E24) the smaller value stays; below 1 ohm the decade shifts.
     const struct { float ideal; DividerSeries series; float fitted; } rows[] = {
-        {9100, kE12, 8200}, {95500, kE24, 91000}, {96000, kE24, 100000}, {10000, kE12, 10000}, {0.47F, kE12, 0.47F}};
+        {9100, kE12, 8200}, {95500, kE24, 91000}, {96000, kE24, 100000}, {0.5F, kE12, 0.47F}, {4990, kIdeal, 4990}};
     for (const auto& [ideal, series, fitted] : rows) EXPECT_FLOAT_EQ(FitToSeries(ideal, series), fitted) << ideal;
 }
 

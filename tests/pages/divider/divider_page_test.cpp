@@ -23,6 +23,16 @@ struct Page {
         for (int i = 1; i <= 4; ++i) s += tap(i)->isVisibleTo(&w.form()) ? "|" + tap(i)->text().toStdString() : "";
         return s;
     }
+    // The drawn chain: shapes showing, tap numbers showing, and where the Vs2 box and its caption sit.
+    std::string network() {
+        int shapes = 0, numbers = 0;
+        for (kit::Shape* s : w.group("Potential Divider Calculations")->findChildren<kit::Shape*>())
+            shapes += s->isVisible();
+        for (int i = 1; i <= 4; ++i) numbers += w.label(("#" + std::to_string(i)).c_str())->isVisibleTo(&w.form());
+        const int vs2 = kit::twipRect(w.box(kVs2)).left, caption = kit::twipRect(w.label("Vs2")).left;
+        return std::to_string(shapes) + " " + std::to_string(numbers) + " " + std::to_string(vs2) + " " +
+               std::to_string(caption);
+    }
     void addTap() { click(w.spin("Voltage tap count")->upArrow()); }
     void calculate() { click(w.button("Calculate resistance values")); }
 };
@@ -38,10 +48,30 @@ TEST(DividerPage, OpensWithTheCaretInTapOneAndEnterFitsAMidpointToTheSmallerValu
     click(p.w.option("E12 series"));
     QTest::keyClick(p.tap(1), Qt::Key_Return);
     EXPECT_EQ(p.shown(), "100K 82K / 0.2v|0v|0.09v");
+    // 15 V over 1 uA is 15M: reported for each resistor in turn, and the names stay.
+    type(p.w.box(kVs1), QStringLiteral("30v"));
+    type(p.tap(1), QStringLiteral("15v"));
+    click(p.w.option("Ideal resistor values"));
+    p.calculate();
+    EXPECT_EQ(p.shown() + " " + p.w.messages.shown.at(0).text + ", " + p.w.messages.shown.at(1).text,
+              "R1 R2 / 30v|0v|15v Resistor R1 greater than 10M, Resistor R2 greater than 10M");
     type(p.tap(1), QString());
     p.w.showTab("Resistors");
     p.w.showTab("Potential Dividers");
     EXPECT_TRUE(p.w.focused() == p.tap(1) && p.tap(1)->cursorPosition() == 0);
+}
+
+// n taps: n + 1 resistors with a wire in and out of each, n tap lines and numbers, the line over the
+// drawing; Vs2 and its caption move 1050 twips along for each tap. The count stays between 1 and 4.
+TEST(DividerPage, TheSpinButtonReshapesTheChain) {
+    Page p;
+    EXPECT_TRUE(p.w.box("Number of voltage taps")->isReadOnly());
+    const char* const chains[] = {"8 1 2850 2760", "12 2 3900 3810", "16 3 4950 4860", "20 4 6000 5910"};
+    kit::SpinButton* spin = p.w.spin("Voltage tap count");
+    for (int n : {2, 3, 4, 4, 3, 2, 1, 1}) {
+        click(n > spin->value() || n == 4 ? spin->upArrow() : spin->downArrow());
+        EXPECT_EQ(p.network(), chains[n - 1]) << n;
+    }
 }
 
 // Mended: a series click put the asked-for voltage back even over a tap typed since.
@@ -54,11 +84,6 @@ TEST(DividerPage, SeriesClickRestoresOnlyTapsLeftAsCalculated) {
     p.calculate();
     // 30K 40K 30K fit to 27K 39K 27K, and the fitted chain really gives 7.1 V and 2.91 V.
     EXPECT_EQ(p.shown(), "27K 39K 27K / 10v|0v|7.1v|2.91v");
-    // Three resistors with a wire in and out of each, two tap lines, the line over the drawing; Vs2 moved on.
-    int drawn = 0;
-    for (kit::Shape* s : p.w.group("Potential Divider Calculations")->findChildren<kit::Shape*>())
-        drawn += s->isVisible();
-    EXPECT_EQ(std::pair(drawn, kit::twipRect(p.w.box(kVs2)).left), std::pair(12, 3900));
     pick(p.w.list("Divider Current"), 3);  // a new current clears the values, keeps the taps
     EXPECT_EQ(p.shown(), "R1 R2 R3 / 10v|0v|7.1v|2.91v");
     type(p.tap(1), QStringLiteral("6v"));  // a new wish for tap 1 stays; tap 2 gets the 3 V asked for back
