@@ -34,9 +34,13 @@ constexpr int kVs2CaptionLeft[4] = {2760, 3810, 4860, 5910};
 
 const char* const kCurrents[] = {"1uA", "10uA", "100uA", "1mA", "10mA", "100mA"};
 
-// "tapBox1": one of a numbered row, counted from 1 as the page counts them.
-QByteArray numbered(const char* base, int number) {
-    return QByteArray(base) + QByteArray::number(number);
+// Wire 2k leads into resistor k and wire 2k + 1 out of it.
+const char* const kWireNames[10] = {"wireIntoR1", "wireOutOfR1", "wireIntoR2", "wireOutOfR2", "wireIntoR3",
+                                    "wireOutOfR3", "wireIntoR4", "wireOutOfR4", "wireIntoR5", "wireOutOfR5"};
+
+// "tapBox1" for index 0: one of a numbered row, counted from 1 as the page counts them.
+QByteArray numbered(const char* base, int index) {
+    return QByteArray(base) + QByteArray::number(index + 1);
 }
 
 }  // namespace
@@ -87,21 +91,20 @@ DividerPage::DividerPage(QWidget* window, kit::Messages& messages)
     vs2Caption_->setBuddy(vs2Box_);
 
     for (int i = 0; i < 5; ++i) {
-        valueLabels_[i] = kit::label(f, numbered("resistorValue", i + 1).constData(), {kValueLeft[i], 1800, 1005, 255},
-                                     QStringLiteral("R%1").arg(i + 1), QStringLiteral("R%1 value").arg(i + 1));
+        valueLabels_[i] = kit::label(f, numbered("resistorValue", i).constData(), {kValueLeft[i], 1800, 1005, 255},
+                                     QString(), QStringLiteral("R%1 value").arg(i + 1));  // captioned at start-up
         valueLabels_[i]->setAlignment(Qt::AlignCenter);
         kit::copyable(valueLabels_[i]);
-        resistorBodies_[i] = d->addRect(numbered("resistorBody", i + 1).constData(), {kResLeft[i], 2100, 525, 195},
+        resistorBodies_[i] = d->addRect(numbered("resistorBody", i).constData(), {kResLeft[i], 2100, 525, 195},
                                         Qt::white, Qt::black);
     }
     for (int i = 0; i < 10; ++i)
-        wires_[i] = d->addLine(numbered(i % 2 == 0 ? "wireIntoR" : "wireOutOfR", i / 2 + 1).constData(), kWireFrom[i],
-                               kWireY, kWireTo[i], kWireY);
+        wires_[i] = d->addLine(kWireNames[i], kWireFrom[i], kWireY, kWireTo[i], kWireY);
     for (int i = 0; i < 4; ++i) {
-        tapLines_[i] = d->addLine(numbered("tapLine", i + 1).constData(), kTapX[i], kWireY, kTapX[i], kTapLineBottom);
-        tapBoxes_[i] = kit::textBox(f, numbered("tapBox", i + 1).constData(), {kTapBoxLeft[i], 2670, 675, 255},
+        tapLines_[i] = d->addLine(numbered("tapLine", i).constData(), kTapX[i], kWireY, kTapX[i], kTapLineBottom);
+        tapBoxes_[i] = kit::textBox(f, numbered("tapBox", i).constData(), {kTapBoxLeft[i], 2670, 675, 255},
                                     QString(), QStringLiteral("Tap %1 voltage").arg(i + 1), 6);
-        tapNumbers_[i] = kit::label(f, numbered("tapNumber", i + 1).constData(), {kTapNumLeft[i], 2940, 525, 225},
+        tapNumbers_[i] = kit::label(f, numbered("tapNumber", i).constData(), {kTapNumLeft[i], 2940, 525, 225},
                                     QStringLiteral("#%1").arg(i + 1));
         tapNumbers_[i]->setAlignment(Qt::AlignCenter);
         tapNumbers_[i]->setBuddy(tapBoxes_[i]);
