@@ -110,8 +110,8 @@ CmosMonostablePage::CmosMonostablePage(QWidget* window, kit::Messages& messages)
     // A typed unit stays as typed: no completion that would turn it into an entry.
     unitList_->setCompleter(nullptr);
 
-    calculateButton_ = kit::button(f, "calculateButton", {1980, 3360, 2535, 375}, QStringLiteral("Calculate"),
-                                   QStringLiteral("Calculate the timing resistor"));
+    calculateButton_ = kit::button(f, "calculateTimingResistorButton", {1980, 3360, 2535, 375},
+                                   QStringLiteral("Calculate"), QStringLiteral("Calculate the timing resistor"));
 
     connect(fixedOption_, &kit::OptionButton::selected, this, [this] { showLayout(MonoMode::Fixed); });
     connect(rangeOption_, &kit::OptionButton::selected, this, [this] { showLayout(MonoMode::Range); });

@@ -110,7 +110,7 @@ DividerPage::DividerPage(QWidget* window, kit::Messages& messages)
         tapNumbers_[i]->setBuddy(tapBoxes_[i]);
     }
 
-    calculateButton_ = kit::button(f, "calculateButton", {1410, 3390, 3825, 375},
+    calculateButton_ = kit::button(f, "calculateResistanceButton", {1410, 3390, 3825, 375},
                                    QStringLiteral("Calculate Resistance Values"),
                                    QStringLiteral("Calculate resistance values"));
 
