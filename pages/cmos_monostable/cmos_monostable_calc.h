@@ -16,10 +16,10 @@ enum class MonoMode { Fixed, Range };
 enum class MonoCheck { None, Dur, CapZero, R1Low, R1High, MaxDur, Order, VR1Low, VR1High };
 
 struct MonoInput {
-    std::string_view fixedText;  // TXTMonoFixed: the duration, or the minimum in Range mode
-    std::string_view rangeText;  // TXTMonoRange: the maximum duration
-    std::string_view capText;    // TXTMonoCap
-    int unitIndex = 1;           // CBOMonoMult: 0 pF, 1 nF, 2 uF, -1 typed text
+    std::string_view fixedText;  // the duration in ms, or the minimum in Range mode
+    std::string_view rangeText;  // the maximum duration in ms (Range mode)
+    std::string_view capText;    // the capacitor value, in the unit below
+    int unitIndex = 1;           // the unit list: 0 pF, 1 nF, 2 uF, -1 a typed unit text
     MonoMode mode = MonoMode::Fixed;
 };
 

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFont>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,10 +19,10 @@ namespace {
 
 // The fixed resistor's label sits beside the resistor body, which moves up
 // in the Range pictures to make room for the variable resistor.
-constexpr int kR1TopFixed = 1590;
-constexpr int kR1TopRange = 1350;
-constexpr int kR2TopFixed = 870;
-constexpr int kR2TopRange = 660;
+constexpr int kNandR1TopFixed = 1590;
+constexpr int kNandR1TopRange = 1350;
+constexpr int kNorR1TopFixed = 870;
+constexpr int kNorR1TopRange = 660;
 
 QLabel* valueLabel(QWidget* parent, const char* name, kit::TwipRect r, const QString& speech) {
     QLabel* l = kit::label(parent, name, r, QString(), speech);
@@ -32,169 +33,197 @@ QLabel* valueLabel(QWidget* parent, const char* name, kit::TwipRect r, const QSt
 }  // namespace
 
 CmosMonostablePage::CmosMonostablePage(QWidget* window, kit::Messages& messages)
-    : Page(window, messages, "FrmMono", QStringLiteral("CMOS Monostables")) {
+    : Page(window, messages, "cmosMonostableFrame", QStringLiteral("CMOS Monostables")) {
     QGroupBox* f = frame();
     kit::Drawing* d = drawing();
 
-    IMGNANDMono1_ = d->addPicture("IMGNANDMono1", {210, 450, 2910, 1860}, QStringLiteral(":/assets/cmos_mono_nand_fixed.svg"));
-    IMGNANDMono2_ = d->addPicture("IMGNANDMono2", {210, 450, 2910, 1860}, QStringLiteral(":/assets/cmos_mono_nand_range.svg"));
-    IMGNORMono1_ = d->addPicture("IMGNORMono1", {3480, 420, 2910, 1860}, QStringLiteral(":/assets/cmos_mono_nor_fixed.svg"));
-    IMGNORMono2_ = d->addPicture("IMGNORMono2", {3480, 420, 2910, 1860}, QStringLiteral(":/assets/cmos_mono_nor_range.svg"));
+    nand_.fixedPicture = d->addPicture("nandFixedPicture", {210, 450, 2910, 1860},
+                                       QStringLiteral(":/assets/cmos_mono_nand_fixed.svg"));
+    nand_.rangePicture = d->addPicture("nandRangePicture", {210, 450, 2910, 1860},
+                                       QStringLiteral(":/assets/cmos_mono_nand_range.svg"));
+    nor_.fixedPicture = d->addPicture("norFixedPicture", {3480, 420, 2910, 1860},
+                                      QStringLiteral(":/assets/cmos_mono_nor_fixed.svg"));
+    nor_.rangePicture = d->addPicture("norRangePicture", {3480, 420, 2910, 1860},
+                                      QStringLiteral(":/assets/cmos_mono_nor_range.svg"));
 
-    kit::label(f, "Label42", {60, 1110, 585, 225}, QStringLiteral("Trigger"));
-    kit::label(f, "Label41", {3300, 1380, 585, 225}, QStringLiteral("Trigger"));
-    kit::label(f, "Label40", {1500, 2160, 225, 225}, QStringLiteral("0v"));
-    kit::label(f, "LBLSupply", {4770, 360, 255, 225}, QStringLiteral("+v"));
+    kit::label(f, "nandTrigger", {60, 1110, 585, 225}, QStringLiteral("Trigger"));
+    kit::label(f, "norTrigger", {3300, 1380, 585, 225}, QStringLiteral("Trigger"));
+    kit::label(f, "nandGroundRail", {1500, 2160, 225, 225}, QStringLiteral("0v"));
+    kit::label(f, "norSupplyRail", {4770, 360, 255, 225}, QStringLiteral("+v"));
 
-    LBLMonoC1_ = kit::label(f, "LBLMonoC1", {1290, 1170, 465, 225}, QStringLiteral("C1"),
-                            QStringLiteral("C1 value, NAND circuit"));
-    LBLMonoC2_ = kit::label(f, "LBLMonoC2", {4560, 1380, 465, 225}, QStringLiteral("C1"),
-                            QStringLiteral("C1 value, NOR circuit"));
-    for (QLabel* c : {LBLMonoC1_, LBLMonoC2_}) {
+    nand_.capacitorValue = kit::label(f, "nandCapacitorValue", {1290, 1170, 465, 225}, QStringLiteral("C1"),
+                                      QStringLiteral("C1 value, NAND circuit"));
+    nor_.capacitorValue = kit::label(f, "norCapacitorValue", {4560, 1380, 465, 225}, QStringLiteral("C1"),
+                                     QStringLiteral("C1 value, NOR circuit"));
+    for (QLabel* c : {nand_.capacitorValue, nor_.capacitorValue}) {
         c->setAlignment(Qt::AlignCenter);
         kit::copyable(c);
     }
-    LBLMonoR1_ = valueLabel(f, "LBLMonoR1", {2100, kR1TopFixed, 495, 255}, QStringLiteral("R1 value, NAND circuit"));
-    LBLMonoR2_ = valueLabel(f, "LBLMonoR2", {5370, kR2TopFixed, 495, 255}, QStringLiteral("R1 value, NOR circuit"));
-    LBLMonoVR1_ = valueLabel(f, "LBLMonoVR1", {2100, 1830, 495, 255}, QStringLiteral("VR1 value, NAND circuit"));
-    LBLMonoVR2_ = valueLabel(f, "LBLMonoVR2", {5370, 1140, 495, 255}, QStringLiteral("VR1 value, NOR circuit"));
+    nand_.r1Value = valueLabel(f, "nandR1Value", {2100, kNandR1TopFixed, 495, 255},
+                               QStringLiteral("R1 value, NAND circuit"));
+    nor_.r1Value = valueLabel(f, "norR1Value", {5370, kNorR1TopFixed, 495, 255},
+                              QStringLiteral("R1 value, NOR circuit"));
+    nand_.vr1Value = valueLabel(f, "nandVr1Value", {2100, 1830, 495, 255}, QStringLiteral("VR1 value, NAND circuit"));
+    nor_.vr1Value = valueLabel(f, "norVr1Value", {5370, 1140, 495, 255}, QStringLiteral("VR1 value, NOR circuit"));
 
-    kit::label(f, "Label32", {240, 2400, 1065, 255}, QStringLiteral("Timing Mode:"));
-    OPTMonoFixed_ = kit::option(f, "OPTMonoFixed", {450, 2700, 1035, 255}, QStringLiteral("Fixed"),
-                                QStringLiteral("Fixed timing mode"));
-    OPTMonoRange_ = kit::option(f, "OPTMonoRange", {450, 2970, 1035, 255}, QStringLiteral("Range"),
-                                QStringLiteral("Range timing mode"));
-    OPTMonoFixed_->setChecked(true);  // the design-time choice; no handler runs for it
+    kit::label(f, "modeCaption", {240, 2400, 1065, 255}, QStringLiteral("Timing Mode:"));
+    fixedOption_ = kit::option(f, "fixedOption", {450, 2700, 1035, 255}, QStringLiteral("Fixed"),
+                               QStringLiteral("Fixed timing mode"));
+    rangeOption_ = kit::option(f, "rangeOption", {450, 2970, 1035, 255}, QStringLiteral("Range"),
+                               QStringLiteral("Range timing mode"));
+    fixedOption_->setChecked(true);  // the choice the window opens with; no handler runs for it
 
-    kit::label(f, "Label33", {2220, 2400, 1125, 255}, QStringLiteral("Pulse Duration"));
-    Label34_ = kit::label(f, "Label34", {1920, 2700, 315, 255}, QStringLiteral("Min"));
-    Label35_ = kit::label(f, "Label35", {1950, 3000, 285, 255}, QStringLiteral("Max"));
+    QLabel* durationCaption =
+        kit::label(f, "durationCaption", {2220, 2400, 1125, 255}, QStringLiteral("Pulse Duration"));
+    minCaption_ = kit::label(f, "minCaption", {1920, 2700, 315, 255}, QStringLiteral("Min"));
+    maxCaption_ = kit::label(f, "maxCaption", {1950, 3000, 285, 255}, QStringLiteral("Max"));
     // "Max" is wider than its 19-pixel label at the page's 10-pixel face.
-    QFont small = Label35_->font();
+    QFont small = maxCaption_->font();
     small.setPixelSize(9);
-    for (QLabel* l : {Label34_, Label35_}) {
+    for (QLabel* l : {minCaption_, maxCaption_}) {
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         l->setFont(small);
     }
-    TXTMonoFixed_ = kit::textBox(f, "TXTMonoFixed", {2310, 2670, 855, 255}, QStringLiteral("10"),
-                                 QStringLiteral("Pulse duration, milliseconds"));
-    TXTMonoRange_ = kit::textBox(f, "TXTMonoRange", {2310, 2970, 855, 285}, QStringLiteral("100"),
-                                 QStringLiteral("Maximum pulse duration, milliseconds"));
-    kit::label(f, "Label36", {3210, 2700, 225, 255}, QStringLiteral("ms"));
-    Label37_ = kit::label(f, "Label37", {3210, 3000, 225, 255}, QStringLiteral("ms"));
+    durationBox_ = kit::textBox(f, "durationBox", {2310, 2670, 855, 255}, QStringLiteral("10"),
+                                QStringLiteral("Pulse duration, milliseconds"));
+    maxDurationBox_ = kit::textBox(f, "maxDurationBox", {2310, 2970, 855, 285}, QStringLiteral("100"),
+                                   QStringLiteral("Maximum pulse duration, milliseconds"));
+    durationCaption->setBuddy(durationBox_);
+    minCaption_->setBuddy(durationBox_);
+    maxCaption_->setBuddy(maxDurationBox_);
+    kit::label(f, "durationUnit", {3210, 2700, 225, 255}, QStringLiteral("ms"));
+    maxDurationUnit_ = kit::label(f, "maxDurationUnit", {3210, 3000, 225, 255}, QStringLiteral("ms"));
 
-    kit::label(f, "Label38", {4140, 2400, 795, 255}, QStringLiteral("Capacitor"));
-    TXTMonoCap_ = kit::textBox(f, "TXTMonoCap", {4080, 2670, 375, 315}, QStringLiteral("100"),
-                               QStringLiteral("Capacitor value"), 3);
-    CBOMonoMult_ = kit::list(f, "CBOMonoMult", {4440, 2670, 555, 315}, QStringLiteral("Capacitor unit"), true);
+    QLabel* capacitorCaption = kit::label(f, "capacitorCaption", {4140, 2400, 795, 255}, QStringLiteral("Capacitor"));
+    capacitorBox_ = kit::textBox(f, "capacitorBox", {4080, 2670, 375, 315}, QStringLiteral("100"),
+                                 QStringLiteral("Capacitor value"), 3);
+    capacitorCaption->setBuddy(capacitorBox_);
+    // The list and the text field inside it, which is what the keyboard
+    // reaches, are both spoken as the capacitor's unit. On Linux a list is
+    // spoken by the caption it is labelled by, not by a name of its own, and
+    // none stands beside this one: an unseen caption names it.
+    unitList_ = kit::list(f, "unitList", {4440, 2670, 555, 315}, QStringLiteral("Capacitor unit"), true);
+    unitList_->lineEdit()->setAccessibleName(QStringLiteral("Capacitor unit"));
+    QLabel* unitCaption = kit::label(f, "unitCaption", {4440, 2670, 555, 315}, QStringLiteral("Capacitor unit"));
+    unitCaption->hide();
+    unitCaption->setBuddy(unitList_);
     // A typed unit stays as typed: no completion that would turn it into an entry.
-    CBOMonoMult_->setCompleter(nullptr);
-    CBOMonoMult_->setEditText(QStringLiteral("Combo2"));
+    unitList_->setCompleter(nullptr);
 
-    CMDCalcMono_ = kit::button(f, "CMDCalcMono", {1980, 3360, 2535, 375}, QStringLiteral("Calculate"),
-                               QStringLiteral("Calculate the timing resistor"));
+    calculateButton_ = kit::button(f, "calculateTimingResistorButton", {1980, 3360, 2535, 375},
+                                   QStringLiteral("Calculate"), QStringLiteral("Calculate the timing resistor"));
 
-    connect(OPTMonoFixed_, &kit::OptionButton::selected, this, &CmosMonostablePage::OPTMonoFixed_Click);
-    connect(OPTMonoRange_, &kit::OptionButton::selected, this, &CmosMonostablePage::OPTMonoRange_Click);
-    connect(TXTMonoCap_, &QLineEdit::textChanged, this, &CmosMonostablePage::TXTMonoCap_Change);
-    connect(CBOMonoMult_, &QComboBox::currentIndexChanged, this, &CmosMonostablePage::CBOMonoMult_Click);
-    connect(CMDCalcMono_, &QPushButton::clicked, this, &CmosMonostablePage::CMDCalcMono_Click);
-    for (QLineEdit* box : {TXTMonoFixed_, TXTMonoRange_, TXTMonoCap_}) kit::enterPresses(box, CMDCalcMono_);
-    kit::enterPresses(CBOMonoMult_->lineEdit(), CMDCalcMono_);
+    connect(fixedOption_, &kit::OptionButton::selected, this, [this] { showLayout(MonoMode::Fixed); });
+    connect(rangeOption_, &kit::OptionButton::selected, this, [this] { showLayout(MonoMode::Range); });
+    connect(capacitorBox_, &QLineEdit::textChanged, this, &CmosMonostablePage::showCapacitor);
+    connect(unitList_, &QComboBox::currentIndexChanged, this, &CmosMonostablePage::showCapacitor);
+    connect(calculateButton_, &QPushButton::clicked, this, &CmosMonostablePage::calculate);
+    for (QLineEdit* box : {durationBox_, maxDurationBox_, capacitorBox_}) kit::enterPresses(box, calculateButton_);
+    unitList_->lineEdit()->installEventFilter(this);
 
     // Mode, the duration column, the capacitor, then the button.
-    QWidget::setTabOrder(OPTMonoFixed_, OPTMonoRange_);
-    QWidget::setTabOrder(OPTMonoRange_, TXTMonoFixed_);
-    QWidget::setTabOrder(TXTMonoFixed_, TXTMonoRange_);
-    QWidget::setTabOrder(TXTMonoRange_, TXTMonoCap_);
-    QWidget::setTabOrder(TXTMonoCap_, CBOMonoMult_);
-    QWidget::setTabOrder(CBOMonoMult_, CMDCalcMono_);
+    QWidget::setTabOrder(fixedOption_, rangeOption_);
+    QWidget::setTabOrder(rangeOption_, durationBox_);
+    QWidget::setTabOrder(durationBox_, maxDurationBox_);
+    QWidget::setTabOrder(maxDurationBox_, capacitorBox_);
+    QWidget::setTabOrder(capacitorBox_, unitList_);
+    QWidget::setTabOrder(unitList_, calculateButton_);
 }
 
 void CmosMonostablePage::startUp() {
-    Label34_->hide();
-    Label35_->hide();
-    Label37_->hide();
+    minCaption_->hide();
+    maxCaption_->hide();
+    maxDurationUnit_->hide();
 
     {
         // Filling makes "pF" current on the way; only the pick of "nF" counts.
-        const QSignalBlocker quiet(CBOMonoMult_);
-        CBOMonoMult_->addItems({QStringLiteral("pF"), QStringLiteral("nF"), QStringLiteral("uF")});
-        CBOMonoMult_->setCurrentIndex(-1);
+        const QSignalBlocker quiet(unitList_);
+        unitList_->addItems({QStringLiteral("pF"), QStringLiteral("nF"), QStringLiteral("uF")});
+        unitList_->setCurrentIndex(-1);
     }
-    CBOMonoMult_->setCurrentIndex(1);  // runs CBOMonoMult_Click: '100nF' on both drawings
+    unitList_->setCurrentIndex(1);  // runs showCapacitor: '100nF' on both drawings
 
     showLayout(MonoMode::Fixed);
 
-    LBLMonoR1_->setText(QStringLiteral("R1"));
-    LBLMonoR2_->setText(QStringLiteral("R1"));
-    LBLMonoVR1_->setText(QStringLiteral("VR1"));
-    LBLMonoVR2_->setText(QStringLiteral("VR1"));
+    for (const Circuit* c : {&nand_, &nor_}) {
+        c->r1Value->setText(QStringLiteral("R1"));
+        c->vr1Value->setText(QStringLiteral("VR1"));
+    }
 }
 
-void CmosMonostablePage::focusOnShow() { kit::focus(TXTMonoFixed_); }
-
-void CmosMonostablePage::OPTMonoFixed_Click() { showLayout(MonoMode::Fixed); }
-
-void CmosMonostablePage::OPTMonoRange_Click() { showLayout(MonoMode::Range); }
+void CmosMonostablePage::focusOnShow() { kit::focus(durationBox_); }
 
 void CmosMonostablePage::showLayout(MonoMode mode) {
     const bool range = mode == MonoMode::Range;
-    IMGNANDMono1_->setVisible(!range);
-    IMGNORMono1_->setVisible(!range);
-    IMGNANDMono2_->setVisible(range);
-    IMGNORMono2_->setVisible(range);
-    for (QWidget* w : {static_cast<QWidget*>(TXTMonoRange_), static_cast<QWidget*>(Label34_),
-                       static_cast<QWidget*>(Label35_), static_cast<QWidget*>(Label37_),
-                       static_cast<QWidget*>(LBLMonoVR1_), static_cast<QWidget*>(LBLMonoVR2_)})
+    for (const Circuit* c : {&nand_, &nor_}) {
+        c->fixedPicture->setVisible(!range);
+        c->rangePicture->setVisible(range);
+        c->vr1Value->setVisible(range);
+    }
+    for (QWidget* w : {static_cast<QWidget*>(maxDurationBox_), static_cast<QWidget*>(minCaption_),
+                       static_cast<QWidget*>(maxCaption_), static_cast<QWidget*>(maxDurationUnit_)})
         w->setVisible(range);
-    kit::setTwipTop(LBLMonoR1_, range ? kR1TopRange : kR1TopFixed);
-    kit::setTwipTop(LBLMonoR2_, range ? kR2TopRange : kR2TopFixed);
-    TXTMonoFixed_->setAccessibleName(range ? QStringLiteral("Minimum pulse duration, milliseconds")
-                                           : QStringLiteral("Pulse duration, milliseconds"));
+    kit::setTwipTop(nand_.r1Value, range ? kNandR1TopRange : kNandR1TopFixed);
+    kit::setTwipTop(nor_.r1Value, range ? kNorR1TopRange : kNorR1TopFixed);
+    durationBox_->setAccessibleName(range ? QStringLiteral("Minimum pulse duration, milliseconds")
+                                          : QStringLiteral("Pulse duration, milliseconds"));
 }
 
 int CmosMonostablePage::unitIndex() const {
     // A typed unit text selects no entry, even while an entry stays current.
-    const int i = CBOMonoMult_->currentIndex();
-    if (i < 0 || CBOMonoMult_->currentText() != CBOMonoMult_->itemText(i)) return -1;
+    const int i = unitList_->currentIndex();
+    if (i < 0 || unitList_->currentText() != unitList_->itemText(i)) return -1;
     return i;
 }
 
-void CmosMonostablePage::TXTMonoCap_Change() {
-    LBLMonoC1_->setText(kit::qs(MonoCapCaption(kit::textOf(TXTMonoCap_), unitIndex())));
-    LBLMonoC2_->setText(LBLMonoC1_->text());
+void CmosMonostablePage::showCapacitor() {
+    nand_.capacitorValue->setText(kit::qs(MonoCapCaption(kit::textOf(capacitorBox_), unitIndex())));
+    nor_.capacitorValue->setText(nand_.capacitorValue->text());
 }
 
-void CmosMonostablePage::CBOMonoMult_Click() { TXTMonoCap_Change(); }
+bool CmosMonostablePage::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in the unit's own text takes the entry it names, then calculates once. Left to the list,
+    // the key reaches the text twice (the list hands it back), so a calculation on each would run
+    // first with the old unit and show two messages.
+    if (watched == unitList_->lineEdit() && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            const int named = unitList_->findText(unitList_->currentText());
+            if (named >= 0) unitList_->setCurrentIndex(named);
+            calculateButton_->click();
+            return true;
+        }
+    }
+    return Page::eventFilter(watched, event);
+}
 
 QLineEdit* CmosMonostablePage::boxOf(MonoCheck check) const {
     switch (check) {
-        case MonoCheck::Dur: return TXTMonoFixed_;
+        case MonoCheck::Dur: return durationBox_;
         case MonoCheck::MaxDur:
-        case MonoCheck::Order: return TXTMonoRange_;
-        default: return TXTMonoCap_;
+        case MonoCheck::Order: return maxDurationBox_;
+        default: return capacitorBox_;
     }
 }
 
-void CmosMonostablePage::CMDCalcMono_Click() {
-    const std::string fixed = kit::textOf(TXTMonoFixed_);
-    const std::string range = kit::textOf(TXTMonoRange_);
-    const std::string cap = kit::textOf(TXTMonoCap_);
-    const MonoOutcome out = CalcCmosMonostable(
-        {fixed, range, cap, unitIndex(), OPTMonoRange_->isChecked() ? MonoMode::Range : MonoMode::Fixed});
+void CmosMonostablePage::calculate() {
+    const std::string duration = kit::textOf(durationBox_);
+    const std::string maxDuration = kit::textOf(maxDurationBox_);
+    const std::string capacitor = kit::textOf(capacitorBox_);
+    const MonoOutcome out = CalcCmosMonostable({duration, maxDuration, capacitor, unitIndex(),
+                                                rangeOption_->isChecked() ? MonoMode::Range : MonoMode::Fixed});
 
     // The writes in the order the calculation made them.
-    if (out.fixedText) TXTMonoFixed_->setText(kit::qs(*out.fixedText));
-    if (out.capText) TXTMonoCap_->setText(kit::qs(*out.capText));  // refreshes C1 and C2
+    if (out.fixedText) durationBox_->setText(kit::qs(*out.fixedText));
+    if (out.capText) capacitorBox_->setText(kit::qs(*out.capText));  // refreshes both C1 captions
     if (out.r1Text) {
-        LBLMonoR1_->setText(kit::qs(*out.r1Text));
-        LBLMonoR2_->setText(kit::qs(*out.r1Text));
+        nand_.r1Value->setText(kit::qs(*out.r1Text));
+        nor_.r1Value->setText(kit::qs(*out.r1Text));
     }
-    if (out.rangeText) TXTMonoRange_->setText(kit::qs(*out.rangeText));
+    if (out.rangeText) maxDurationBox_->setText(kit::qs(*out.rangeText));
     if (out.vr1Text) {
-        LBLMonoVR1_->setText(kit::qs(*out.vr1Text));
-        LBLMonoVR2_->setText(kit::qs(*out.vr1Text));
+        nand_.vr1Value->setText(kit::qs(*out.vr1Text));
+        nor_.vr1Value->setText(kit::qs(*out.vr1Text));
     }
     if (out.ok()) return;
 
@@ -202,11 +231,11 @@ void CmosMonostablePage::CMDCalcMono_Click() {
         case MonoCheck::CapZero:
         case MonoCheck::R1Low:
         case MonoCheck::R1High:
-            kit::reportFault(messages_, boxOf(out.failed), out.prompt, {LBLMonoR1_, LBLMonoR2_});
+            kit::reportFault(messages_, boxOf(out.failed), out.prompt, {nand_.r1Value, nor_.r1Value});
             break;
         case MonoCheck::VR1Low:
         case MonoCheck::VR1High:
-            kit::reportFault(messages_, boxOf(out.failed), out.prompt, {LBLMonoVR1_, LBLMonoVR2_});
+            kit::reportFault(messages_, boxOf(out.failed), out.prompt, {nand_.vr1Value, nor_.vr1Value});
             break;
         default: kit::reportFault(messages_, boxOf(out.failed), out.prompt); break;
     }

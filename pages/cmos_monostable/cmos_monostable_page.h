@@ -24,40 +24,45 @@ public:
     void startUp() override;
     void focusOnShow() override;
 
-    void OPTMonoFixed_Click();
-    void OPTMonoRange_Click();
-    void TXTMonoCap_Change();
-    void CBOMonoMult_Click();
-    void CMDCalcMono_Click();
+    // Fixed mode: one duration and the fixed resistor; Range mode adds the
+    // maximum duration and the variable resistor in series.
+    void showLayout(MonoMode mode);
+    // Writes the capacitor text and unit beside C1 in both drawings.
+    void showCapacitor();
+    void calculate();
 
     // The unit list's position as the calculation sees it: -1 once the
     // person has typed a unit text that is not the picked entry's.
     int unitIndex() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
-    void showLayout(MonoMode mode);
     QLineEdit* boxOf(MonoCheck check) const;
 
-    kit::Picture* IMGNANDMono1_;
-    kit::Picture* IMGNANDMono2_;
-    kit::Picture* IMGNORMono1_;
-    kit::Picture* IMGNORMono2_;
-    QLabel* LBLMonoC1_;
-    QLabel* LBLMonoC2_;
-    QLabel* LBLMonoR1_;
-    QLabel* LBLMonoR2_;
-    QLabel* LBLMonoVR1_;
-    QLabel* LBLMonoVR2_;
-    QLabel* Label34_;
-    QLabel* Label35_;
-    QLabel* Label37_;
-    kit::OptionButton* OPTMonoFixed_;
-    kit::OptionButton* OPTMonoRange_;
-    QLineEdit* TXTMonoFixed_;
-    QLineEdit* TXTMonoRange_;
-    QLineEdit* TXTMonoCap_;
-    QComboBox* CBOMonoMult_;
-    QPushButton* CMDCalcMono_;
+    // One drawing of the circuit: its pictures for both modes and the values
+    // written onto it. The NAND and NOR drawings always show the same values.
+    struct Circuit {
+        kit::Picture* fixedPicture = nullptr;
+        kit::Picture* rangePicture = nullptr;
+        QLabel* capacitorValue = nullptr;
+        QLabel* r1Value = nullptr;
+        QLabel* vr1Value = nullptr;
+    };
+    Circuit nand_;
+    Circuit nor_;
+
+    kit::OptionButton* fixedOption_ = nullptr;
+    kit::OptionButton* rangeOption_ = nullptr;
+    QLabel* minCaption_ = nullptr;
+    QLabel* maxCaption_ = nullptr;
+    QLabel* maxDurationUnit_ = nullptr;
+    QLineEdit* durationBox_ = nullptr;     // the duration, or the minimum in Range mode
+    QLineEdit* maxDurationBox_ = nullptr;  // Range mode only
+    QLineEdit* capacitorBox_ = nullptr;
+    QComboBox* unitList_ = nullptr;
+    QPushButton* calculateButton_ = nullptr;
 };
 
 }  // namespace ohm

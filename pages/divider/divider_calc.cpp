@@ -22,28 +22,28 @@ DividerFault Fault(DividerCheck check, int tap, DividerBox box, bool select, std
 
 // Tap voltages that the fitted chain really gives, from Vs1 (index 0) along
 // to Vs2 (index n + 1). Each tap starts from the rounded tap before it.
-std::vector<std::string> FittedTaps(const std::array<float, 6>& V, const std::array<float, 6>& R,
-                                    int n, float d) {
-    float rsum = 0.0F;
-    for (int j = 0; j <= n; ++j) rsum = Single(static_cast<double>(rsum) + R[j]);
-    const float current = Single(static_cast<double>(d) / rsum);
+std::vector<std::string> FittedTaps(const std::array<float, 6>& volts, const std::array<float, 6>& ohms,
+                                    int n, float drop) {
+    float chainOhms = 0.0F;
+    for (int j = 0; j <= n; ++j) chainOhms = Single(static_cast<double>(chainOhms) + ohms[j]);
+    const float current = Single(static_cast<double>(drop) / chainOhms);
     // Halves upwards here (0.5): these are results, not readings.
-    auto hundredths = [](float t) { return Single(std::floor(static_cast<double>(t) * 100 + 0.5) / 100); };
+    auto hundredths = [](float v) { return Single(std::floor(static_cast<double>(v) * 100 + 0.5) / 100); };
 
     std::vector<std::string> taps(static_cast<size_t>(n));
-    if (V[0] < V[n + 1]) {
-        float t = V[n + 1];
+    if (volts[0] < volts[n + 1]) {
+        float tap = volts[n + 1];
         for (int i = n; i >= 1; --i) {
-            t = Single(static_cast<double>(t) - static_cast<double>(current) * R[i]);
-            t = hundredths(t);
-            taps[i - 1] = VoltText(t);
+            tap = Single(static_cast<double>(tap) - static_cast<double>(current) * ohms[i]);
+            tap = hundredths(tap);
+            taps[i - 1] = VoltText(tap);
         }
     } else {
-        float t = V[0];
+        float tap = volts[0];
         for (int i = 1; i <= n; ++i) {
-            t = Single(static_cast<double>(t) - static_cast<double>(current) * R[i - 1]);
-            t = hundredths(t);
-            taps[i - 1] = VoltText(t);
+            tap = Single(static_cast<double>(tap) - static_cast<double>(current) * ohms[i - 1]);
+            tap = hundredths(tap);
+            taps[i - 1] = VoltText(tap);
         }
     }
     return taps;
@@ -60,16 +60,16 @@ float DividerVolts(double value) {
 float FitToSeries(float ideal, DividerSeries series) {
     if (series == DividerSeries::Ideal || !(ideal > 0.0F) || !std::isfinite(ideal)) return ideal;
 
-    // Normalise to 1 <= x < 10 with ideal = x * 10^e.
+    // Normalise to 1 <= x < 10 with ideal = x * 10^exponent.
     float x = ideal;
-    int e = 0;
+    int exponent = 0;
     while (x >= 10.0F) {
         x = Single(static_cast<double>(x) / 10);
-        ++e;
+        ++exponent;
     }
     while (x < 1.0F) {
         x = Single(static_cast<double>(x) * 10);
-        --e;
+        --exponent;
     }
 
     // Nearest by absolute difference; on a tie the earlier (smaller) value
@@ -77,13 +77,13 @@ float FitToSeries(float ideal, DividerSeries series) {
     // x = 1.1 lies exactly halfway between 1 and 1.2 and keeps 1.
     const std::span<const double> values =
         series == DividerSeries::E12 ? std::span<const double>(kE12Decade) : std::span<const double>(kE24Decade);
-    float best = x;
-    double m = 1;
+    float nearest = x;
+    double preferred = 1;
     for (const double s : values) {
         const float delta = Single(std::fabs(static_cast<double>(x) - static_cast<double>(Single(s))));
-        if (delta < best) {
-            best = delta;
-            m = s;
+        if (delta < nearest) {
+            nearest = delta;
+            preferred = s;
         }
     }
 
@@ -92,44 +92,45 @@ float FitToSeries(float ideal, DividerSeries series) {
     // and 10 for E24 (an ideal 92K stays 91K, it does not jump to 100K).
     const float top = series == DividerSeries::E12 ? 9.1F : 9.55F;
     if (x > top) {
-        m = 1;
-        ++e;
+        preferred = 1;
+        ++exponent;
     }
-    return Single(std::pow(10.0, e) * m);
+    return Single(std::pow(10.0, exponent) * preferred);
 }
 
 DividerResult CalcDivider(const DividerInput& in) {
     DividerResult out;
     const int n = std::clamp(in.taps, 1, kDividerMaxTaps);
-    const int k = std::clamp(in.current, 0, 5);
+    const int currentIndex = std::clamp(in.current, 0, 5);
 
-    std::array<float, 6> V{};
-    std::array<float, 6> R{};
+    // Vs1, taps 1 to n, then Vs2; resistor j lies between volts[j] and volts[j + 1].
+    std::array<float, 6> volts{};
+    std::array<float, 6> ohms{};
 
-    V[0] = DividerVolts(LeadingNumber(NumberIn(in.vs1)));
-    if (!InRange(V[0])) {
+    volts[0] = DividerVolts(LeadingNumber(NumberIn(in.vs1)));
+    if (!InRange(volts[0])) {
         out.fault = Fault(DividerCheck::Vs1Range, 0, DividerBox::Vs1, true,
                           TwoPart("Range Error:  Vs1", kVoltAdvice));
         return out;
     }
-    out.vs1Text = VoltText(V[0]);
+    out.vs1Text = VoltText(volts[0]);
 
     // Vs2 is read straight from its text, without picking out the number
     // characters first: "1,5" reads 1 here where Vs1 would read 15.
-    V[n + 1] = DividerVolts(LeadingNumber(in.vs2));
-    if (!InRange(V[n + 1])) {
+    volts[n + 1] = DividerVolts(LeadingNumber(in.vs2));
+    if (!InRange(volts[n + 1])) {
         out.fault = Fault(DividerCheck::Vs2Range, 0, DividerBox::Vs2, true,
                           TwoPart("Range Error:  Vs2", kVoltAdvice));
         return out;
     }
-    out.vs2Text = VoltText(V[n + 1]);
+    out.vs2Text = VoltText(volts[n + 1]);
 
-    if (V[0] == V[n + 1]) {
+    if (volts[0] == volts[n + 1]) {
         out.fault = Fault(DividerCheck::SupplyEqual, 0, DividerBox::Vs2, true,
                           TwoPart("Entry Error:  Vs1 = Vs2", "The supply voltages must not be equal!"));
         return out;
     }
-    const float d = Single(std::fabs(static_cast<double>(V[n + 1]) - V[0]));
+    const float drop = Single(std::fabs(static_cast<double>(volts[n + 1]) - volts[0]));
 
     for (int i = 1; i <= n; ++i) {
         const std::string& text = in.tap[i - 1];
@@ -140,20 +141,20 @@ DividerResult CalcDivider(const DividerInput& in) {
                               TwoPart("Entry Error:  Tap#" + num, "You must enter a voltage at Tap#" + num + "!"));
             return out;
         }
-        V[i] = DividerVolts(LeadingNumber(NumberIn(text)));
-        if (!InRange(V[i])) {
+        volts[i] = DividerVolts(LeadingNumber(NumberIn(text)));
+        if (!InRange(volts[i])) {
             out.fault = Fault(DividerCheck::TapRange, i, DividerBox::Tap, true,
                               TwoPart("Range Error: Tap#" + num + ",", kVoltAdvice));
             return out;
         }
-        out.tapText.push_back(VoltText(V[i]));
+        out.tapText.push_back(VoltText(volts[i]));
     }
 
     // Taps must step strictly from Vs1 towards Vs2 in tap order.
-    const bool rising = V[0] < V[n + 1];
+    const bool rising = volts[0] < volts[n + 1];
     for (int i = 1; i <= n; ++i) {
-        const bool between = rising ? (V[i - 1] < V[i] && V[i] < V[i + 1])
-                                    : (V[i - 1] > V[i] && V[i] > V[i + 1]);
+        const bool between = rising ? (volts[i - 1] < volts[i] && volts[i] < volts[i + 1])
+                                    : (volts[i - 1] > volts[i] && volts[i] > volts[i + 1]);
         if (!between) {
             out.fault = Fault(DividerCheck::TapOrder, i, DividerBox::Tap, true,
                               "Voltage tap " + WholeText(i) + " is not within the supply voltage specified!");
@@ -164,26 +165,26 @@ DividerResult CalcDivider(const DividerInput& in) {
     out.savedTapText = out.tapText;
 
     // 1 uA for the first list entry up to 100 mA for the sixth.
-    const float current = Single(std::pow(10.0, k + 1) / 1e7);
+    const float current = Single(std::pow(10.0, currentIndex + 1) / 1e7);
 
     // Each resistor is its share of the total drop, through the total resistance.
-    const float total = Single(static_cast<double>(d) / current);
+    const float total = Single(static_cast<double>(drop) / current);
     for (int i = 1; i <= n + 1; ++i) {
-        const float share = Single(static_cast<double>(d) / std::fabs(static_cast<double>(V[i - 1]) - V[i]));
-        R[i - 1] = Single(static_cast<double>(total) / share);
+        const float share = Single(static_cast<double>(drop) / std::fabs(static_cast<double>(volts[i - 1]) - volts[i]));
+        ohms[i - 1] = Single(static_cast<double>(total) / share);
     }
 
     if (in.series != DividerSeries::Ideal) {
-        for (int j = 0; j <= n; ++j) R[j] = FitToSeries(R[j], in.series);
-        out.fittedTapText = FittedTaps(V, R, n, d);
+        for (int j = 0; j <= n; ++j) ohms[j] = FitToSeries(ohms[j], in.series);
+        out.fittedTapText = FittedTaps(volts, ohms, n, drop);
     }
 
     for (int j = 0; j <= n; ++j) {
         const std::string name = "R" + WholeText(j + 1);
-        out.resistors.push_back(R[j]);
-        if (R[j] >= 0.01F && R[j] <= 1e7F) {
-            out.captions.push_back(FormatRes(NumberText(R[j])));
-        } else if (R[j] > 1e7F) {
+        out.resistors.push_back(ohms[j]);
+        if (ohms[j] >= 0.01F && ohms[j] <= 1e7F) {
+            out.captions.push_back(FormatRes(NumberText(ohms[j])));
+        } else if (ohms[j] > 1e7F) {
             out.rangeMessages.push_back({DividerResCheck::ResHigh, j, "Resistor " + name + " greater than 10M"});
             out.captions.push_back(name);
         } else {

@@ -34,203 +34,203 @@ constexpr int kVs2CaptionLeft[4] = {2760, 3810, 4860, 5910};
 
 const char* const kCurrents[] = {"1uA", "10uA", "100uA", "1mA", "10mA", "100mA"};
 
-QString indexed(const char* base, int i) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(base)).arg(i);
+// Wire 2k leads into resistor k and wire 2k + 1 out of it.
+const char* const kWireNames[10] = {"wireIntoR1", "wireOutOfR1", "wireIntoR2", "wireOutOfR2", "wireIntoR3",
+                                    "wireOutOfR3", "wireIntoR4", "wireOutOfR4", "wireIntoR5", "wireOutOfR5"};
+
+// "tapBox1" for index 0: one of a numbered row, counted from 1 as the page counts them.
+QByteArray numbered(const char* base, int index) {
+    return QByteArray(base) + QByteArray::number(index + 1);
 }
-QByteArray nameOf(const char* base, int i) { return indexed(base, i).toLatin1(); }
 
 }  // namespace
 
 DividerPage::DividerPage(QWidget* window, kit::Messages& messages)
-    : Page(window, messages, "FrmPotDiv", QStringLiteral("Potential Divider Calculations")) {
+    : Page(window, messages, "dividerFrame", QStringLiteral("Potential Divider Calculations")) {
     QGroupBox* f = frame();
     kit::Drawing* d = drawing();
 
-    Label22_ = kit::label(f, "Label22", {150, 540, 2595, 765}, QString(), QStringLiteral("Instructions"));
-    Label22_->setWordWrap(true);
-    Label22_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    instructions_ = kit::label(f, "instructionsLabel", {150, 540, 2595, 765}, QString(),
+                               QStringLiteral("Instructions"));
+    instructions_->setWordWrap(true);
+    instructions_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    kit::label(f, "Label6", {2970, 240, 1155, 195}, QStringLiteral("Resistor Series"));
-    OPTResIdeal_ = kit::option(f, "OPTResIdeal", {3210, 510, 795, 225}, QStringLiteral("Ideal"),
+    kit::label(f, "seriesHeading", {2970, 240, 1155, 195}, QStringLiteral("Resistor Series"));
+    idealOption_ = kit::option(f, "idealOption", {3210, 510, 795, 225}, QStringLiteral("Ideal"),
                                QStringLiteral("Ideal resistor values"));
-    OPTRes12_ = kit::option(f, "OPTRes12", {3210, 780, 675, 225}, QStringLiteral("E12"),
-                            QStringLiteral("E12 series"));
-    OPTRes24_ = kit::option(f, "OPTRes24", {3210, 1050, 675, 225}, QStringLiteral("E24"),
-                            QStringLiteral("E24 series"));
+    e12Option_ = kit::option(f, "e12Option", {3210, 780, 675, 225}, QStringLiteral("E12"),
+                             QStringLiteral("E12 series"));
+    e24Option_ = kit::option(f, "e24Option", {3210, 1050, 675, 225}, QStringLiteral("E24"),
+                             QStringLiteral("E24 series"));
 
-    kit::label(f, "Label5", {4470, 600, 1125, 225}, QStringLiteral("Voltage Taps"));
-    TXTVoltTaps_ = kit::textBox(f, "TXTVoltTaps", {5640, 570, 300, 315}, QStringLiteral("1"),
+    QLabel* tapCountCaption = kit::label(f, "tapCountCaption", {4470, 600, 1125, 225}, QStringLiteral("Voltage Taps"));
+    tapCountBox_ = kit::textBox(f, "tapCountBox", {5640, 570, 300, 315}, QStringLiteral("1"),
                                 QStringLiteral("Number of voltage taps"));
-    TXTVoltTaps_->setReadOnly(true);
-    UPDVoltTaps_ = kit::spin(f, "UPDVoltTaps", {5910, 570, 255, 315},
-                             QStringLiteral("Change the number of voltage taps"));
-    UPDVoltTaps_->setRange(1, 4);
-    UPDVoltTaps_->setWrap(false);
-    UPDVoltTaps_->setBuddy(TXTVoltTaps_);
+    tapCountBox_->setReadOnly(true);
+    tapCountCaption->setBuddy(tapCountBox_);
+    tapCountSpin_ = kit::spin(f, "tapCountSpin", {5910, 570, 255, 315}, QStringLiteral("Voltage tap count"));
+    tapCountSpin_->setRange(1, 4);
+    tapCountSpin_->setWrap(false);
+    tapCountSpin_->setBuddy(tapCountBox_);
 
-    kit::label(f, "LBLPCurrent", {4410, 960, 1185, 225}, QStringLiteral("Divider Current"));
-    CBODivCurrent_ = kit::list(f, "CBODivCurrent", {5640, 930, 945, 315}, QStringLiteral("Divider current"));
+    // A list is spoken by the caption beside it, not by a name of its own.
+    QLabel* currentCaption = kit::label(f, "currentCaption", {4410, 960, 1185, 225}, QStringLiteral("Divider Current"));
+    currentList_ = kit::list(f, "currentList", {5640, 930, 945, 315}, QString());
+    currentCaption->setBuddy(currentList_);
 
-    d->addLine("Line1", 150, 1380, 6540, 1380);
-    kit::label(f, "Label8", {150, 1470, 2265, 255}, QStringLiteral("Resistor Network"));
+    d->addLine("networkSeparator", 150, 1380, 6540, 1380);
+    kit::label(f, "networkHeading", {150, 1470, 2265, 255}, QStringLiteral("Resistor Network"));
 
-    Label7_[0] = kit::label(f, "Label7(0)", {90, 1800, 675, 225}, QStringLiteral("Vs1"));
-    Label7_[1] = kit::label(f, "Label7(1)", {kVs2CaptionLeft[0], 1800, 675, 225}, QStringLiteral("Vs2"));
-    TxtPSupply_[0] = kit::textBox(f, "TxtPSupply(0)", {90, 2070, 615, 255}, QString(),
-                                  QStringLiteral("Vs1, first supply voltage"), 6);
-    TxtPSupply_[1] = kit::textBox(f, "TxtPSupply(1)", {kVs2Left[0], 2040, 615, 285}, QString(),
-                                  QStringLiteral("Vs2, second supply voltage"), 6);
+    QLabel* vs1Caption = kit::label(f, "vs1Caption", {90, 1800, 675, 225}, QStringLiteral("Vs1"));
+    vs2Caption_ = kit::label(f, "vs2Caption", {kVs2CaptionLeft[0], 1800, 675, 225}, QStringLiteral("Vs2"));
+    vs1Box_ = kit::textBox(f, "vs1Box", {90, 2070, 615, 255}, QString(),
+                           QStringLiteral("Vs1, first supply voltage"), 6);
+    vs2Box_ = kit::textBox(f, "vs2Box", {kVs2Left[0], 2040, 615, 285}, QString(),
+                           QStringLiteral("Vs2, second supply voltage"), 6);
+    vs1Caption->setBuddy(vs1Box_);
+    vs2Caption_->setBuddy(vs2Box_);
 
     for (int i = 0; i < 5; ++i) {
-        LBLPRes_[i] = kit::label(f, nameOf("LBLPRes", i).constData(), {kValueLeft[i], 1800, 1005, 255},
-                                 QStringLiteral("R%1").arg(i + 1), QStringLiteral("R%1 value").arg(i + 1));
-        LBLPRes_[i]->setAlignment(Qt::AlignCenter);
-        kit::copyable(LBLPRes_[i]);
-        SHPResSym_[i] = d->addRect(nameOf("SHPResSym", i).constData(), {kResLeft[i], 2100, 525, 195},
-                                   Qt::white, Qt::black);
+        valueLabels_[i] = kit::label(f, numbered("resistorValue", i).constData(), {kValueLeft[i], 1800, 1005, 255},
+                                     QString(), QStringLiteral("R%1 value").arg(i + 1));  // captioned at start-up
+        valueLabels_[i]->setAlignment(Qt::AlignCenter);
+        kit::copyable(valueLabels_[i]);
+        resistorBodies_[i] = d->addRect(numbered("resistorBody", i).constData(), {kResLeft[i], 2100, 525, 195},
+                                        Qt::white, Qt::black);
     }
     for (int i = 0; i < 10; ++i)
-        LinCon_[i] = d->addLine(nameOf("LinCon", i).constData(), kWireFrom[i], kWireY, kWireTo[i], kWireY);
+        wires_[i] = d->addLine(kWireNames[i], kWireFrom[i], kWireY, kWireTo[i], kWireY);
     for (int i = 0; i < 4; ++i) {
-        LINTap_[i] = d->addLine(nameOf("LINTap", i).constData(), kTapX[i], kWireY, kTapX[i], kTapLineBottom);
-        TXTVoltTap_[i] = kit::textBox(f, nameOf("TXTVoltTap", i).constData(), {kTapBoxLeft[i], 2670, 675, 255},
-                                      QString(), QStringLiteral("Tap %1 voltage").arg(i + 1), 6);
-        LBLTapNum_[i] = kit::label(f, nameOf("LBLTapNum", i).constData(), {kTapNumLeft[i], 2940, 525, 225},
-                                   QStringLiteral("#%1").arg(i + 1));
-        LBLTapNum_[i]->setAlignment(Qt::AlignCenter);
+        tapLines_[i] = d->addLine(numbered("tapLine", i).constData(), kTapX[i], kWireY, kTapX[i], kTapLineBottom);
+        tapBoxes_[i] = kit::textBox(f, numbered("tapBox", i).constData(), {kTapBoxLeft[i], 2670, 675, 255},
+                                    QString(), QStringLiteral("Tap %1 voltage").arg(i + 1), 6);
+        tapNumbers_[i] = kit::label(f, numbered("tapNumber", i).constData(), {kTapNumLeft[i], 2940, 525, 225},
+                                    QStringLiteral("#%1").arg(i + 1));
+        tapNumbers_[i]->setAlignment(Qt::AlignCenter);
+        tapNumbers_[i]->setBuddy(tapBoxes_[i]);
     }
 
-    CMDCalcPRes_ = kit::button(f, "CMDCalcPRes", {1410, 3390, 3825, 375},
-                               QStringLiteral("Calculate Resistance Values"),
-                               QStringLiteral("Calculate resistance values"));
+    calculateButton_ = kit::button(f, "calculateResistanceButton", {1410, 3390, 3825, 375},
+                                   QStringLiteral("Calculate Resistance Values"),
+                                   QStringLiteral("Calculate resistance values"));
 
     // Keyboard: series, tap count, current, then the boxes row by row, then the button.
-    QWidget* order[] = {OPTResIdeal_,    OPTRes12_,       OPTRes24_,       TXTVoltTaps_,
-                        UPDVoltTaps_,    CBODivCurrent_,  TxtPSupply_[0],  TxtPSupply_[1],
-                        TXTVoltTap_[0],  TXTVoltTap_[1],  TXTVoltTap_[2],  TXTVoltTap_[3],
-                        CMDCalcPRes_};
+    QWidget* order[] = {idealOption_, e12Option_,   e24Option_,   tapCountBox_, tapCountSpin_,
+                        currentList_, vs1Box_,      vs2Box_,      tapBoxes_[0], tapBoxes_[1],
+                        tapBoxes_[2], tapBoxes_[3], calculateButton_};
     for (size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
-    for (QLineEdit* box : TxtPSupply_) kit::enterPresses(box, CMDCalcPRes_);
-    for (QLineEdit* box : TXTVoltTap_) kit::enterPresses(box, CMDCalcPRes_);
+    for (QLineEdit* box : {vs1Box_, vs2Box_}) kit::enterPresses(box, calculateButton_);
+    for (QLineEdit* box : tapBoxes_) kit::enterPresses(box, calculateButton_);
 
-    connect(TXTVoltTaps_, &QLineEdit::textChanged, this, &DividerPage::TXTVoltTaps_Change);
-    connect(UPDVoltTaps_, &kit::SpinButton::changed, this, &DividerPage::UPDVoltTaps_Change);
-    connect(CBODivCurrent_, &QComboBox::currentIndexChanged, this, &DividerPage::CBODivCurrent_Click);
-    connect(OPTResIdeal_, &kit::OptionButton::selected, this, &DividerPage::OPTResIdeal_Click);
-    connect(OPTRes12_, &kit::OptionButton::selected, this, &DividerPage::OPTRes12_Click);
-    connect(OPTRes24_, &kit::OptionButton::selected, this, &DividerPage::OPTRes24_Click);
-    connect(CMDCalcPRes_, &QPushButton::clicked, this, &DividerPage::CMDCalcPRes_Click);
+    connect(tapCountBox_, &QLineEdit::textChanged, this, &DividerPage::showTapCount);
+    connect(tapCountSpin_, &kit::SpinButton::changed, this, &DividerPage::resetValueLabels);
+    connect(currentList_, &QComboBox::currentIndexChanged, this, &DividerPage::resetValueLabels);
+    for (kit::OptionButton* series : {idealOption_, e12Option_, e24Option_})
+        connect(series, &kit::OptionButton::selected, this, &DividerPage::restoreRequestedTaps);
+    connect(calculateButton_, &QPushButton::clicked, this, &DividerPage::calculate);
 }
 
 void DividerPage::startUp() {
     showNetwork(1);  // the spin button starts at one tap
-    TxtPSupply_[0]->setText(QStringLiteral("10v"));
-    TxtPSupply_[1]->setText(QStringLiteral("0v"));
-    TXTVoltTap_[0]->setText(QStringLiteral("5v"));
-    for (int i = 1; i < 4; ++i) TXTVoltTap_[i]->clear();
+    vs1Box_->setText(QStringLiteral("10v"));
+    vs2Box_->setText(QStringLiteral("0v"));
+    tapBoxes_[0]->setText(QStringLiteral("5v"));
+    for (int i = 1; i < 4; ++i) tapBoxes_[i]->clear();
     resetValueLabels();
-    for (const char* c : kCurrents) CBODivCurrent_->addItem(QString::fromLatin1(c));
-    CBODivCurrent_->setCurrentIndex(2);  // 100uA
-    Label22_->setText(QStringLiteral(
+    for (const char* c : kCurrents) currentList_->addItem(QString::fromLatin1(c));
+    currentList_->setCurrentIndex(2);  // 100uA
+    instructions_->setText(QStringLiteral(
         "Enter voltages required, to find closest preferred values select appropriate series."));
-    OPTResIdeal_->select();
+    idealOption_->select();
 }
 
-void DividerPage::focusOnShow() { kit::focusBeforeLast(TXTVoltTap_[0]); }
+void DividerPage::focusOnShow() { kit::focusBeforeLast(tapBoxes_[0]); }
 
 void DividerPage::showNetwork(int n) {
     // n taps: resistors 0..n, wires 0..2n+1, taps 0..n-1; the n = 1 shape always shows.
     for (int i = 0; i < 5; ++i) {
-        SHPResSym_[i]->setVisible(i <= n);
-        LBLPRes_[i]->setVisible(i <= n);
+        resistorBodies_[i]->setVisible(i <= n);
+        valueLabels_[i]->setVisible(i <= n);
     }
-    for (int i = 0; i < 10; ++i) LinCon_[i]->setVisible(i <= 2 * n + 1);
+    for (int i = 0; i < 10; ++i) wires_[i]->setVisible(i <= 2 * n + 1);
     for (int i = 0; i < 4; ++i) {
-        LINTap_[i]->setVisible(i < n);
-        TXTVoltTap_[i]->setVisible(i < n);  // hiding keeps the text for when it shows again
-        LBLTapNum_[i]->setVisible(i < n);
+        tapLines_[i]->setVisible(i < n);
+        tapBoxes_[i]->setVisible(i < n);  // hiding keeps the text for when it shows again
+        tapNumbers_[i]->setVisible(i < n);
     }
-    kit::setTwipLeft(TxtPSupply_[1], kVs2Left[n - 1]);
-    kit::setTwipLeft(Label7_[1], kVs2CaptionLeft[n - 1]);
+    kit::setTwipLeft(vs2Box_, kVs2Left[n - 1]);
+    kit::setTwipLeft(vs2Caption_, kVs2CaptionLeft[n - 1]);
 }
 
 void DividerPage::resetValueLabels() {
-    for (int i = 0; i < 5; ++i) LBLPRes_[i]->setText(QStringLiteral("R%1").arg(i + 1));
+    for (int i = 0; i < 5; ++i) valueLabels_[i]->setText(QStringLiteral("R%1").arg(i + 1));
 }
 
-void DividerPage::TXTVoltTaps_Change() {
-    const QString t = TXTVoltTaps_->text();
+void DividerPage::showTapCount() {
+    const QString t = tapCountBox_->text();
     if (t.size() != 1 || t[0] < QLatin1Char('1') || t[0] > QLatin1Char('4')) return;
     showNetwork(t[0].unicode() - u'0');
 }
-
-void DividerPage::UPDVoltTaps_Change() { resetValueLabels(); }
-
-void DividerPage::CBODivCurrent_Click() { resetValueLabels(); }
-
-void DividerPage::OPTResIdeal_Click() { restoreRequestedTaps(); }
-void DividerPage::OPTRes12_Click() { restoreRequestedTaps(); }
-void DividerPage::OPTRes24_Click() { restoreRequestedTaps(); }
 
 void DividerPage::restoreRequestedTaps() {
     // After a fitted calculation the tap boxes show what the fitted chain
     // gives; a new series puts the voltages asked for back, except into a box
     // the person has typed over since.
-    const int n = UPDVoltTaps_->value();
+    const int n = tapCountSpin_->value();
     for (int i = 0; i < n && i < 4; ++i) {
         const std::string& saved = savedTapText_[static_cast<size_t>(i)];
         if (saved.empty()) continue;
-        if (!hasLeft_[i] || TXTVoltTap_[i]->text() != leftByCalc_[i]) continue;
-        TXTVoltTap_[i]->setText(kit::qs(saved));
-        leftByCalc_[i] = TXTVoltTap_[i]->text();
+        if (!hasLeft_[i] || tapBoxes_[i]->text() != leftByCalc_[i]) continue;
+        tapBoxes_[i]->setText(kit::qs(saved));
+        leftByCalc_[i] = tapBoxes_[i]->text();
     }
     resetValueLabels();
 }
 
-void DividerPage::CMDCalcPRes_Click() {
+void DividerPage::calculate() {
     DividerInput in;
-    in.taps = UPDVoltTaps_->value();
-    in.vs1 = kit::textOf(TxtPSupply_[0]);
-    in.vs2 = kit::textOf(TxtPSupply_[1]);
-    for (int i = 0; i < in.taps && i < 4; ++i) in.tap[static_cast<size_t>(i)] = kit::textOf(TXTVoltTap_[i]);
-    in.current = CBODivCurrent_->currentIndex();
-    in.series = OPTRes12_->isChecked()   ? DividerSeries::E12
-                : OPTRes24_->isChecked() ? DividerSeries::E24
-                                         : DividerSeries::Ideal;
+    in.taps = tapCountSpin_->value();
+    in.vs1 = kit::textOf(vs1Box_);
+    in.vs2 = kit::textOf(vs2Box_);
+    for (int i = 0; i < in.taps && i < 4; ++i) in.tap[static_cast<size_t>(i)] = kit::textOf(tapBoxes_[i]);
+    in.current = currentList_->currentIndex();
+    in.series = e12Option_->isChecked()   ? DividerSeries::E12
+                : e24Option_->isChecked() ? DividerSeries::E24
+                                          : DividerSeries::Ideal;
 
     const DividerResult r = CalcDivider(in);
 
     // Boxes checked before a fault keep their rewritten text.
-    if (r.vs1Text) TxtPSupply_[0]->setText(kit::qs(*r.vs1Text));
-    if (r.vs2Text) TxtPSupply_[1]->setText(kit::qs(*r.vs2Text));
-    for (size_t i = 0; i < r.tapText.size() && i < 4; ++i) TXTVoltTap_[i]->setText(kit::qs(r.tapText[i]));
+    if (r.vs1Text) vs1Box_->setText(kit::qs(*r.vs1Text));
+    if (r.vs2Text) vs2Box_->setText(kit::qs(*r.vs2Text));
+    for (size_t i = 0; i < r.tapText.size() && i < 4; ++i) tapBoxes_[i]->setText(kit::qs(r.tapText[i]));
 
     if (r.fault) {
-        const DividerFault& f = *r.fault;
-        QLineEdit* box = f.box == DividerBox::Vs1   ? TxtPSupply_[0]
-                         : f.box == DividerBox::Vs2 ? TxtPSupply_[1]
-                                                    : TXTVoltTap_[std::clamp(f.tap, 1, 4) - 1];
-        if (f.select) {
-            kit::reportFault(messages_, box, f.message);
+        const DividerFault& fault = *r.fault;
+        QLineEdit* box = fault.box == DividerBox::Vs1   ? vs1Box_
+                         : fault.box == DividerBox::Vs2 ? vs2Box_
+                                                        : tapBoxes_[std::clamp(fault.tap, 1, 4) - 1];
+        if (fault.select) {
+            kit::reportFault(messages_, box, fault.message);
         } else {
             kit::focus(box);
-            messages_.show(f.message, kit::kAppTitle);
+            messages_.show(fault.message, kit::kAppTitle);
         }
         return;
     }
 
     for (size_t i = 0; i < r.savedTapText.size() && i < savedTapText_.size(); ++i)
         savedTapText_[i] = r.savedTapText[i];
-    for (size_t i = 0; i < r.fittedTapText.size() && i < 4; ++i) TXTVoltTap_[i]->setText(kit::qs(r.fittedTapText[i]));
+    for (size_t i = 0; i < r.fittedTapText.size() && i < 4; ++i) tapBoxes_[i]->setText(kit::qs(r.fittedTapText[i]));
     for (size_t i = 0; i < r.savedTapText.size() && i < 4; ++i) {
-        leftByCalc_[i] = TXTVoltTap_[i]->text();
+        leftByCalc_[i] = tapBoxes_[i]->text();
         hasLeft_[i] = true;
     }
 
     for (size_t j = 0; j < r.captions.size() && j < 5; ++j) {
         for (const DividerRangeMessage& m : r.rangeMessages)
             if (m.resistor == static_cast<int>(j)) messages_.show(m.message, kit::kAppTitle);
-        LBLPRes_[j]->setText(kit::qs(r.captions[j]));
+        valueLabels_[j]->setText(kit::qs(r.captions[j]));
     }
 }
 

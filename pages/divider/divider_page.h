@@ -31,14 +31,13 @@ public:
     void startUp() override;
     void focusOnShow() override;
 
-    // Handlers, named after control and event.
-    void TXTVoltTaps_Change();
-    void UPDVoltTaps_Change();
-    void CBODivCurrent_Click();
-    void OPTResIdeal_Click();
-    void OPTRes12_Click();
-    void OPTRes24_Click();
-    void CMDCalcPRes_Click();
+    // Redraws the chain for the tap count its box shows ("1" to "4").
+    void showTapCount();
+    // Puts "R1".."R5" back over the resistors, forgetting the last values.
+    void resetValueLabels();
+    // A series was chosen: the asked-for taps come back, the values go.
+    void restoreRequestedTaps();
+    void calculate();
 
 private:
     // The taps as typed before the last fit to a series, so they come back
@@ -46,25 +45,26 @@ private:
     std::array<std::string, 6> savedTapText_;
 
     void showNetwork(int taps);
-    void resetValueLabels();
-    void restoreRequestedTaps();
 
-    QLabel* Label22_ = nullptr;
-    kit::OptionButton* OPTResIdeal_ = nullptr;
-    kit::OptionButton* OPTRes12_ = nullptr;
-    kit::OptionButton* OPTRes24_ = nullptr;
-    QLineEdit* TXTVoltTaps_ = nullptr;
-    kit::SpinButton* UPDVoltTaps_ = nullptr;
-    QComboBox* CBODivCurrent_ = nullptr;
-    std::array<QLabel*, 2> Label7_{};
-    std::array<QLineEdit*, 2> TxtPSupply_{};
-    std::array<QLabel*, 5> LBLPRes_{};
-    std::array<kit::Rect*, 5> SHPResSym_{};
-    std::array<kit::Line*, 10> LinCon_{};
-    std::array<kit::Line*, 4> LINTap_{};
-    std::array<QLineEdit*, 4> TXTVoltTap_{};
-    std::array<QLabel*, 4> LBLTapNum_{};
-    QPushButton* CMDCalcPRes_ = nullptr;
+    QLabel* instructions_ = nullptr;
+    kit::OptionButton* idealOption_ = nullptr;
+    kit::OptionButton* e12Option_ = nullptr;
+    kit::OptionButton* e24Option_ = nullptr;
+    QLineEdit* tapCountBox_ = nullptr;
+    kit::SpinButton* tapCountSpin_ = nullptr;
+    QComboBox* currentList_ = nullptr;
+    QLabel* vs2Caption_ = nullptr;
+    QLineEdit* vs1Box_ = nullptr;
+    QLineEdit* vs2Box_ = nullptr;
+    // The chain from Vs1 to Vs2: resistor k sits between tap k and tap k + 1;
+    // wire 2k leads into resistor k and wire 2k + 1 out of it.
+    std::array<QLabel*, 5> valueLabels_{};
+    std::array<kit::Rect*, 5> resistorBodies_{};
+    std::array<kit::Line*, 10> wires_{};
+    std::array<kit::Line*, 4> tapLines_{};
+    std::array<QLineEdit*, 4> tapBoxes_{};
+    std::array<QLabel*, 4> tapNumbers_{};
+    QPushButton* calculateButton_ = nullptr;
 
     // What the last successful calculation left in each tap box. A series
     // click puts the requested voltage back only where the box still shows

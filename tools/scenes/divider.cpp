@@ -1,5 +1,4 @@
 // The Potential Dividers page with four taps fitted to E24.
-#include "kit/widgets.h"
 #include "tools/scene.h"
 
 namespace scenes {
@@ -7,15 +6,14 @@ namespace {
 
 void fourTapsE24(ohm::MainWindow& w) {
     showTab(w, "Potential Dividers");
-    if (auto* spin = w.findChild<kit::SpinButton*>(QStringLiteral("UPDVoltTaps")))
-        for (int i = 0; i < 3; ++i) spin->stepUp();
-    setText(w, "TXTVoltTap(0)", QStringLiteral("8v"));
-    setText(w, "TXTVoltTap(1)", QStringLiteral("6v"));
-    setText(w, "TXTVoltTap(2)", QStringLiteral("3.3v"));
-    setText(w, "TXTVoltTap(3)", QStringLiteral("1.2v"));
-    pick(w, "CBODivCurrent", 3);  // 1mA
-    click(w, "OPTRes24");
-    click(w, "CMDCalcPRes");
+    stepUp(w, "Voltage tap count", 3);
+    setText(w, "Tap 1 voltage", QStringLiteral("8v"));
+    setText(w, "Tap 2 voltage", QStringLiteral("6v"));
+    setText(w, "Tap 3 voltage", QStringLiteral("3.3v"));
+    setText(w, "Tap 4 voltage", QStringLiteral("1.2v"));
+    pick(w, "Divider Current", 3);  // 1mA
+    choose(w, "E24 series");
+    click(w, "Calculate resistance values");
 }
 
 const Register kDivider[] = {
