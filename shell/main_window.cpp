@@ -9,6 +9,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include <string>
+
 #include "pages/capacitors/capacitors_page.h"
 #include "pages/cmos_astable/cmos_astable_page.h"
 #include "pages/cmos_monostable/cmos_monostable_page.h"
@@ -25,17 +27,18 @@ constexpr int kClientWidth = 7170;
 constexpr int kClientHeight = 5415;
 const char* const kTabCaptions[] = {"Resistors",        "Capacitors",    "Potential Dividers",
                                     "CMOS Monostables", "CMOS Astables", "555 Timer"};
-}  // namespace
 
-const char* MainWindow::CreditLine() { return "Ohmbench developers, December 2026"; }
-const char* MainWindow::WebAddress() { return "www.example.org/ohmbench"; }
+const char* creditLine() { return "Ohmbench developers, December 2026"; }
+const char* webAddress() { return "www.example.org/ohmbench"; }
 
-std::string MainWindow::FarewellText() {
+// The eight lines of the farewell box, joined by single carriage returns.
+std::string farewellText() {
     const std::string cr = "\r";
     return std::string(12, ' ') + "Thank you for using the" + cr + cr + "===  OHMBENCH  ===" + cr +
-           cr + std::string(10, ' ') + CreditLine() + cr + std::string(24, ' ') + "Ver: 1.1" + cr +
-           cr + std::string(12, ' ') + "Visit " + WebAddress();
+           cr + std::string(10, ' ') + creditLine() + cr + std::string(24, ' ') + "Ver: 1.1" + cr +
+           cr + std::string(12, ' ') + "Visit " + webAddress();
 }
+}  // namespace
 
 MainWindow::MainWindow(kit::Messages& messages, QWidget* parent) : QWidget(parent), messages_(messages) {
     setObjectName(QStringLiteral("mainWindow"));
@@ -49,8 +52,8 @@ MainWindow::MainWindow(kit::Messages& messages, QWidget* parent) : QWidget(paren
     title->setFont(bold);
     kit::label(this, "version", {6240, 90, 765, 195}, QStringLiteral("Ver: 1.1"));
     auto* credit = kit::label(this, "credit", {120, 5010, 2625, 345},
-                              QString::fromLatin1(CreditLine()) + QLatin1Char('\n') +
-                                  QString::fromLatin1(WebAddress()));
+                              QString::fromLatin1(creditLine()) + QLatin1Char('\n') +
+                                  QString::fromLatin1(webAddress()));
     QFont small = credit->font();
     small.setPixelSize(8);
     credit->setFont(small);
@@ -136,7 +139,7 @@ void MainWindow::sayFarewell() {
     // Whatever closes the window, the farewell is said once.
     if (farewellShown_) return;
     farewellShown_ = true;
-    messages_.show(FarewellText(), kit::kAppTitle);
+    messages_.show(farewellText(), kit::kAppTitle);
 }
 
 }  // namespace ohm

@@ -4,9 +4,6 @@
 
 #include <QWidget>
 
-#include <string>
-#include <vector>
-
 class QTabWidget;
 
 namespace kit {
@@ -35,11 +32,6 @@ public:
     // keyboard on the shown page's main box.
     void showChosenPage();
     void quit();
-
-    // The eight lines of the farewell box, joined by single carriage returns.
-    static std::string FarewellText();
-    static const char* CreditLine();
-    static const char* WebAddress();
 
 protected:
     void closeEvent(QCloseEvent* e) override;

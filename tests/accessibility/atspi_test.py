@@ -13,6 +13,7 @@ would, page by page, with what each page's file in pages/ says about it:
 Each example starts from a freshly started program.
 Usage: atspi_test.py <ohmbench program>"""
 import importlib.util
+import os
 import pathlib
 import subprocess
 import sys
@@ -23,7 +24,7 @@ import pyatspi
 HERE = pathlib.Path(__file__).resolve().parent
 FAILURES = []
 PASSES = []
-XK_TAB, XK_HOME, XK_DOWN = 0xFF09, 0xFF50, 0xFF54
+XK_TAB, XK_UP, XK_DOWN = 0xFF09, 0xFF52, 0xFF54
 
 
 def check(ok, what):
@@ -74,20 +75,22 @@ def showing(acc):
     return acc.getState().contains(pyatspi.STATE_SHOWING)
 
 
-def captions(acc):
-    """Names of the captions this control is labelled by."""
+def captions(acc, roles=None):
+    """Names of the captions this control is labelled by (of these roles)."""
     names = []
     for relation in acc.getRelationSet():
         if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
-            names += [relation.getTarget(i).name for i in range(relation.getNTargets())]
+            targets = [relation.getTarget(i) for i in range(relation.getNTargets())]
+            names += [t.name for t in targets if roles is None or t.getRoleName() in roles]
     return names
 
 
 def spoken(acc):
     """What a screen reader announces the control as. On Linux a list's name
-    is its current entry, so a list is known by its caption or description."""
+    is its current entry, so a list is known by the caption beside it, else
+    by its description (a frame it sits in labels it too, but says less)."""
     if acc.getRoleName() == "combo box":
-        return (captions(acc) or [acc.description])[0]
+        return ([n for n in captions(acc, ("label",)) if n] or [acc.description] + captions(acc))[0]
     return acc.name or (captions(acc) or [""])[0]
 
 
@@ -171,10 +174,10 @@ def control(app, role, name, where):
 
 
 def walk_options(program, page):
-    open_page(program, page.TAB)
-    for option, expect in page.OPTIONS.items():
-        where = "%s, %r chosen" % (page.TAB, option)
-        radio = control(program.app, "radio button", option, page.TAB)
+    open_page(program, page.tab)
+    for option, expect in page.options.items():
+        where = "%s, %r chosen" % (page.tab, option)
+        radio = control(program.app, "radio button", option, page.tab)
         if radio is None:
             continue
         do_action(radio, "Toggle")
@@ -189,9 +192,9 @@ def walk_options(program, page):
 
 
 def walk_tab_order(program, page):
-    open_page(program, page.TAB)
+    open_page(program, page.tab)
     first = wait_for(lambda: focused(program.app))
-    if not check(first is not None, "%s: a control has the focus when the page opens" % page.TAB):
+    if not check(first is not None, "%s: a control has the focus when the page opens" % page.tab):
         return
     stops, seen = [], set()
     acc = first
@@ -206,10 +209,10 @@ def walk_tab_order(program, page):
         if acc is None:
             break
     names = [spoken(s) for s in stops]
-    check(len(stops) > 1, "%s: Tab walks %d stops: %s" % (page.TAB, len(stops), names))
+    check(len(stops) > 1, "%s: Tab walks %d stops: %s" % (page.tab, len(stops), names))
     for stop, name in zip(stops, names):
         role = stop.getRoleName()
-        what = "%s: the %s %r" % (page.TAB, role, name)
+        what = "%s: the %s %r" % (page.tab, role, name)
         check(role not in ("", "unknown", "filler", "panel"), what + " has a role")
         check(name.strip() != "" and names.count(name) == 1, what + " has a name no other stop shares")
         if role in ("text", "combo box", "spin button"):
@@ -220,24 +223,46 @@ def walk_tab_order(program, page):
             check(value is not None, what + " offers its value (%r)" % value)
 
 
-def pick(app, acc, entry):
-    acc.queryComponent().grabFocus()
-    wait_for(lambda: acc.getState().contains(pyatspi.STATE_FOCUSED), timeout=3)
-    key(XK_HOME)
-    for _ in range(40):
-        if acc.name == entry:
+def same(a, b):
+    return (a.getRoleName(), spoken(a), a.getIndexInParent()) == (b.getRoleName(), spoken(b), b.getIndexInParent())
+
+
+def within(inner, outer):
+    """True when `inner` is `outer` or inside it (an editable list's field)."""
+    while inner is not None:
+        if same(inner, outer):
             return True
-        key(XK_DOWN)
+        inner = inner.parent
+    return False
+
+
+def pick(app, acc, entry):
+    """Chooses a list entry from the keyboard, as a screen reader user does:
+    Tab to the list, then Down (or Up) until it reads the entry."""
+    for _ in range(60):
+        if within(focused(app), acc):
+            break
+        key(XK_TAB)
+    else:
+        return False
+    for arrow in (XK_DOWN, XK_UP):
+        for _ in range(40):
+            if acc.name == entry:
+                return True
+            before = acc.name
+            key(arrow)
+            if acc.name == before:  # the end of the list
+                break
     return acc.name == entry
 
 
 def run_example(program, page, steps):
     app = program.app
-    open_page(program, page.TAB)
+    open_page(program, page.tab)
     roles = {"choose": "radio button", "type": "text", "pick": "combo box", "step": "spin button",
              "press": "push button"}
     for step in steps:
-        verb, where = step[0], "%s, %s" % (page.TAB, step)
+        verb, where = step[0], "%s, %s" % (page.tab, step)
         if verb == "message":
             box = wait_for(lambda: message_box(app))
             if check(box is not None, where + ": a message box opens"):
@@ -248,7 +273,7 @@ def run_example(program, page, steps):
             continue
         role = step[1] if verb == "read" else roles[verb]
         name = step[2] if verb == "read" else step[1]
-        acc = control(app, role, name, page.TAB)
+        acc = control(app, role, name, page.tab)
         if acc is None:
             return
         if verb == "choose":
@@ -267,9 +292,11 @@ def run_example(program, page, steps):
                   where + ": reads %r (got %r)" % (expected, text_of(acc)))
 
 
-def load_pages():
+def load_pages(only):
     pages = []
     for path in sorted((HERE / "pages").glob("*.py")):
+        if only and path.stem not in only:
+            continue
         spec = importlib.util.spec_from_file_location(path.stem, path)
         module = importlib.util.module_from_spec(spec)
         spec.loader.exec_module(module)
@@ -278,8 +305,10 @@ def load_pages():
 
 
 def main(path):
-    pages = load_pages()
-    check(len(pages) == 6, "a walk for each of the six pages (%s)" % [p.TAB for p in pages])
+    # ATSPI_PAGES=divider,resistors walks only those pages (while working on them).
+    only = [p for p in os.environ.get("ATSPI_PAGES", "").split(",") if p]
+    pages = load_pages(only)
+    check(len(pages) == (len(only) or 6), "a walk for each of the six pages (%s)" % [p.tab for p in pages])
     for page in pages:
         for walk in (walk_options, walk_tab_order):
             program = Program(path)
@@ -289,7 +318,7 @@ def main(path):
                 walk(program, page)
             finally:
                 program.close()
-        for steps in page.EXAMPLES:
+        for steps in page.examples:
             program = Program(path)
             try:
                 run_example(program, page, steps)

@@ -1,13 +1,13 @@
 """Capacitors: what a screen reader user does on this page."""
-TAB = "Capacitors"  # the page's tab caption
+tab = "Capacitors"  # the page's tab caption
 
 # The page has no option buttons.
-OPTIONS = {}
+options = {}
 
 # Worked examples, each run in order on the page as the program opened it. Every change of a
 # box, list or spin button recomputes at once; there is no calculate button and no message.
 # T = 10 uF x 1 K = 10 ms throughout.
-EXAMPLES = [
+examples = [
     # As opened: 10 ms is one time constant, 10 e^-1 = 3.679 V, truncated.
     [("read", "label", "Discharging capacitor voltage", " 3.67v"),
      ("read", "label", "Charging capacitor voltage", " 6.32v"),

@@ -1,9 +1,9 @@
 """CMOS Astables: what a screen reader user does on this page."""
-TAB = "CMOS Astables"  # the page's tab caption
+tab = "CMOS Astables"  # the page's tab caption
 
 # Each option button by its spoken name, with the controls (AT-SPI role name, spoken name) that
 # must be showing once its accessible action has been invoked, and those that must not be showing.
-OPTIONS = {
+options = {
     "Fixed frequency": {
         "showing": [("text", "Frequency, hertz"), ("combo box", "Capacitor unit"), ("label", "R1 value"),
                     ("label", "R2 value")],
@@ -18,7 +18,7 @@ OPTIONS = {
 }
 
 # Worked examples, each from the page as the program opened it (5 V, 10 nF, 1000 Hz typed in).
-EXAMPLES = [
+examples = [
     [("read", "text", "Frequency, hertz", "1000"), ("press", "Calculate values"),
      ("read", "label", "R1 value", "121K"), ("read", "label", "R2 value", "268K"),
      ("read", "label", "Capacitor value, circuit 1", "10nF"),

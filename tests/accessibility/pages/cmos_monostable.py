@@ -1,11 +1,11 @@
 """CMOS Monostables: what a screen reader user does on this page."""
-TAB = "CMOS Monostables"  # the page's tab caption
+tab = "CMOS Monostables"  # the page's tab caption
 
 # Range mode adds the maximum duration, the "Min" and "Max" captions and the variable resistor on both
 # drawings; the first duration box is then spoken as the minimum.
 _RANGE_ONLY = [("text", "Maximum pulse duration, milliseconds"), ("label", "Min"), ("label", "Max"),
                ("label", "VR1 value, NAND circuit"), ("label", "VR1 value, NOR circuit")]
-OPTIONS = {
+options = {
     "Fixed timing mode": {
         "showing": [("text", "Pulse duration, milliseconds"), ("text", "Capacitor value"),
                     ("combo box", "Capacitor unit"), ("label", "R1 value, NAND circuit"),
@@ -20,7 +20,7 @@ OPTIONS = {
     },
 }
 
-EXAMPLES = [
+examples = [
     # 10 ms on 100 nF (as the page opens): R = T / (0.69 C) = 144 928 ohms on both drawings.
     [("press", "Calculate the timing resistor"),
      ("read", "label", "R1 value, NAND circuit", "145K"), ("read", "label", "R1 value, NOR circuit", "145K"),

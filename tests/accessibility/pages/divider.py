@@ -1,5 +1,5 @@
 """Potential Dividers: what a screen reader user does on this page."""
-TAB = "Potential Dividers"  # the page's tab caption
+tab = "Potential Dividers"  # the page's tab caption
 
 # The series changes no control of the page: one tap with its two resistors shows whichever is chosen.
 _ONE_TAP = {
@@ -8,13 +8,13 @@ _ONE_TAP = {
     "hidden": [("text", "Tap 2 voltage"), ("text", "Tap 3 voltage"), ("text", "Tap 4 voltage"),
                ("label", "R3 value"), ("label", "R4 value"), ("label", "R5 value")],
 }
-OPTIONS = {
+options = {
     "Ideal resistor values": _ONE_TAP,
     "E12 series": _ONE_TAP,
     "E24 series": _ONE_TAP,
 }
 
-EXAMPLES = [
+examples = [
     # Ideal 70K and 30K fit to E12 as 68K and 27K (30K lies midway between 27K and 33K: the smaller
     # wins); the tap then really sits at 2.84 V.
     [("choose", "E12 series"), ("type", "Tap 1 voltage", "3v"), ("press", "Calculate resistance values"),

@@ -1,9 +1,9 @@
 """Resistors: what a screen reader user does on this page."""
-TAB = "Resistors"  # the page's tab caption
+tab = "Resistors"  # the page's tab caption
 
 # Each option button by its spoken name, with the controls (AT-SPI role name, spoken name) that
 # must be showing once its accessible action has been invoked, and those that must not be showing.
-OPTIONS = {
+options = {
     "4-band format": {"showing": [("combo box", "1st band colour"), ("combo box", "2nd band colour"),
                                   ("combo box", "3rd band colour"), ("combo box", "Tolerance band colour")],
                       "hidden": [("combo box", "4th band colour")]},
@@ -14,7 +14,7 @@ OPTIONS = {
 }
 
 # Worked examples, each run in order on the page as the program opened it.
-EXAMPLES = [
+examples = [
     # Yellow, Violet, Red, Gold: 47 x 100 ohms at 5%.
     [("pick", "1st band colour", "Yellow"), ("pick", "2nd band colour", "Violet"),
      ("pick", "3rd band colour", "Red"), ("pick", "Tolerance band colour", "Gold"),

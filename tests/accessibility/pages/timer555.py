@@ -1,9 +1,9 @@
 """555 Timer: what a screen reader user does on this page."""
-TAB = "555 Timer"  # the page's tab caption
+tab = "555 Timer"  # the page's tab caption
 
 # Each option button by its spoken name, with the controls (AT-SPI role name, spoken name) that
 # must be showing once its accessible action has been invoked, and those that must not be showing.
-OPTIONS = {
+options = {
     "Monostable fixed duration": {
         "showing": [("text", "Pulse duration, milliseconds"), ("text", "Monostable timing capacitor"),
                     ("combo box", "Monostable capacitor unit"), ("label", "Monostable R1 value")],
@@ -28,7 +28,7 @@ OPTIONS = {
 }
 
 # Worked examples, each from the page as the program opened it (both capacitors 10 nF).
-EXAMPLES = [
+examples = [
     # f = 1.44 / ((R1 + 2 R2) C): 1.44 / (1 kHz x 10 nF) = 1K + 2 x 71.5K.
     [("type", "Frequency, hertz", "1000"), ("press", "Calculate astable"),
      ("read", "label", "Astable R1 value", "1K"), ("read", "label", "Astable R2 value", "71.5K")],
