@@ -147,12 +147,6 @@ void copyable(QLabel* l) {
     l->setProperty(kResultLabelProperty, true);
 }
 
-void unseenCaption(QComboBox* list) {
-    auto* caption = new QLabel(list->accessibleName(), list->parentWidget());
-    caption->setObjectName(list->objectName() + QStringLiteral("Caption"));
-    caption->hide();
-    caption->setBuddy(list);
-}
 
 QColor colourFromBgr(double number) {
     const auto v = static_cast<unsigned long>(number < 0 ? 0 : (number > 0xFFFFFF ? 0xFFFFFF : number));

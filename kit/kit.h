@@ -75,10 +75,6 @@ void narrowList(QComboBox* list);
 void enterPresses(QLineEdit* box, QAbstractButton* button);
 // A result label whose text can be selected with the mouse and copied.
 void copyable(QLabel* l);
-// Qt on Linux speaks a list as its current entry and takes its meaning from
-// the caption labelling it, not from the list's own accessible name. Where no
-// caption stands beside the list, an unseen one carries that name.
-void unseenCaption(QComboBox* list);
 
 // Colours from "&HBBGGRR" colour numbers (blue in the high byte).
 QColor colourFromBgr(double number);

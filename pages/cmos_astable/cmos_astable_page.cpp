@@ -109,12 +109,11 @@ CmosAstablePage::CmosAstablePage(QWidget* window, kit::Messages& messages)
     // What a screen reader says each box or list is for: the caption above
     // or beside it ("Min" is only shown in range mode, when the box's own name
     // says minimum). "Capacitor" stands over both the box and its unit list;
-    // the box takes it, and the list carries its own name unseen.
+    // the box takes it, and the list is spoken by its own name.
     frequencyCaption->setBuddy(frequencyBox_);
     maxCaption_->setBuddy(maxFrequencyBox_);
     capacitorCaption->setBuddy(capacitorBox_);
     supplyCaption->setBuddy(supplyBox_);
-    kit::unseenCaption(capacitorUnitList_);
 
     // The narrow boxes were laid out for a smaller face: drop the inner
     // margins so "15" and "100" are not clipped.

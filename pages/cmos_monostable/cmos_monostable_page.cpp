@@ -98,15 +98,9 @@ CmosMonostablePage::CmosMonostablePage(QWidget* window, kit::Messages& messages)
     capacitorBox_ = kit::textBox(f, "capacitorBox", {4080, 2670, 375, 315}, QStringLiteral("100"),
                                  QStringLiteral("Capacitor value"), 3);
     capacitorCaption->setBuddy(capacitorBox_);
-    // The list and the text field inside it, which is what the keyboard
-    // reaches, are both spoken as the capacitor's unit. On Linux a list is
-    // spoken by the caption it is labelled by, not by a name of its own, and
-    // none stands beside this one: an unseen caption names it.
+    // No caption stands beside the unit list: it and the text field inside
+    // it (what the keyboard reaches) are spoken by the name kit gives both.
     unitList_ = kit::list(f, "unitList", {4440, 2670, 555, 315}, QStringLiteral("Capacitor unit"), true);
-    unitList_->lineEdit()->setAccessibleName(QStringLiteral("Capacitor unit"));
-    QLabel* unitCaption = kit::label(f, "unitCaption", {4440, 2670, 555, 315}, QStringLiteral("Capacitor unit"));
-    unitCaption->hide();
-    unitCaption->setBuddy(unitList_);
     // A typed unit stays as typed: no completion that would turn it into an entry.
     unitList_->setCompleter(nullptr);
 

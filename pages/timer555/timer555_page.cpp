@@ -122,11 +122,10 @@ void Timer555Page::buildMonostable() {
     m.vr1Value = valueLabel(g, "monostableVr1Value", {2220, 1500, 705, 195}, QStringLiteral("Monostable VR1 value"));
 
     // What a screen reader says each box or list is for: the caption beside
-    // it; the unit list has none, so it carries its own name unseen.
+    // it; the unit list has none, so its own name is spoken.
     durationCaption->setBuddy(m.duration);
     m.maxCaption->setBuddy(m.maxDuration);
     capacitorSymbol->setBuddy(m.capacitor);
-    kit::unseenCaption(m.capacitorUnit);
 
     // The timing chain R1, (VR1), C on the vertical x = 1950.
     draw->addLine("monostableSupplyLead", 1950, 480, 1950, 690);
@@ -190,7 +189,6 @@ void Timer555Page::buildAstable() {
     frequencyCaption->setBuddy(a.frequency);
     a.maxCaption->setBuddy(a.maxFrequency);
     capacitorSymbol->setBuddy(a.capacitor);
-    kit::unseenCaption(a.capacitorUnit);
 
     // The timing chain R1, R2, (VR1), C on the vertical x = 2190.
     draw->addLine("astableSupplyLead", 2190, 480, 2190, 690);
