@@ -38,6 +38,7 @@ const Row kRows[] = {
     {"10", "", kTiny, kNF, Fixed, R1High, kR1 + "3.40282346638529E+32M" + kR1High, "| 10|4.94065645841247-323|-"},
     {"10", "", kHuge, kUF, Fixed, R1Low, kR1 + "0" + kR1Low, "| 10|1.79769313486232308|-"},
     {"10", "1000001", "100", kNF, Range, MaxDur, kDur, "145K| 10|100|-"},
+    {"10", "10", "100", kNF, Range, Order, "Maximum duration must be higher than minimum!", "145K| 10|100|10"},
     // 72.5 ohms: this prompt alone has no blanks after the equals sign. 0.5 ms on 0.5 nF passes R1 (1.45M),
     // and all three boxes are rewritten before VR1 (56.5M) fails.
     {"10", "10.005", "100", kNF, Range, VR1Low,

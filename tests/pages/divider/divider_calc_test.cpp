@@ -11,18 +11,22 @@ namespace {
 constexpr int k1uA = 0, k100uA = 2, k1mA = 3, k100mA = 5;
 constexpr DividerSeries kIdeal = DividerSeries::Ideal, kE12 = DividerSeries::E12, kE24 = DividerSeries::E24;
 
-// One line for what the page would show: "Vs1 Vs2 | taps | values | fitted taps", or, on a failed
+// One line for what the page would show: "Vs1 Vs2 | taps | values | fitted taps | messages", or, on a failed
 // check, "Vs1 Vs2 | taps rewritten so far | box, selected or focused: message".
 std::string Shown(const DividerResult& r) {
     auto join = [](const std::vector<std::string>& texts, std::string s = {}) {
         for (const std::string& t : texts) s += (s.empty() ? "" : " ") + t;
         return s;
     };
-    const std::string s = r.vs1Text.value_or("-") + " " + r.vs2Text.value_or("-") + " | " + join(r.tapText) + " | ";
-    if (!r.fault) return s + join(r.captions) + " | " + join(r.fittedTapText);
-    const std::string box[] = {"Vs1", "Vs2", "Tap" + std::to_string(r.fault->tap)};
-    return s + box[static_cast<int>(r.fault->box)] + (r.fault->select ? " selected: " : " focused: ") +
-           r.fault->message;
+    std::string s = r.vs1Text.value_or("-") + " " + r.vs2Text.value_or("-") + " | " + join(r.tapText) + " | ";
+    if (r.fault) {
+        const std::string box[] = {"Vs1", "Vs2", "Tap" + std::to_string(r.fault->tap)};
+        return s + box[static_cast<int>(r.fault->box)] + (r.fault->select ? " selected: " : " focused: ") +
+               r.fault->message;
+    }
+    s += join(r.captions) + " | " + join(r.fittedTapText);
+    for (const DividerRangeMessage& m : r.rangeMessages) s += " | " + m.message;
+    return s;
 }
 
 struct Row { const char *vs1, *vs2; std::vector<std::string> taps; std::string shown; int current = k100uA;
@@ -43,8 +47,10 @@ const Row kRows[] = {
     {"0", "-17.74", {"-1.1", "-1.24"}, "0v -17.7v | -1.1v -1.24v | 10 1.5 150 | -1.1v -1.26v", k100mA},
     // Rising rails: four 3K steps fit to 2.7K each, and equal steps keep the taps exact.
     {"0v", "12v", {"3v", "6v", "9v"}, "0v 12v | 3v 6v 9v | 2.7K 2.7K 2.7K 2.7K | 3v 6v 9v", k1mA},
-    // 10 V over 1 uA is exactly 10M, the largest value shown (15M, reported, is the page test's).
+    // 10 V over 1 uA is exactly 10M, the largest value shown; 15M is reported and keeps its name.
     {"20v", "0v", {"10v"}, "20v 0v | 10v | 10M 10M | ", k1uA, kIdeal},
+    {"30v", "0v", {"15v"}, "30v 0v | 15v | R1 R2 |  | Resistor R1 greater than 10M | Resistor R2 greater than 10M",
+     k1uA, kIdeal},
     // 999 V is the highest rail; Vs1 keeps only its number characters ("15"), Vs2 is read as it stands ("1").
     {"999", "0", {"500"}, "999v 0v | 500v | 4.99K 5K | ", k100mA, kIdeal},
     {"1,5", "1,5", {"8"}, "15v 1v | 8v | 7K 7K | ", k1mA, kIdeal},
