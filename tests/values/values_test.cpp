@@ -48,7 +48,7 @@ TEST(NumberText, SignColumnNoLeadingZeroExponentFormAtTheEnds) {
 
 TEST(PlainText, ShortestDigitsNeverInExponentForm) {
     const std::pair<double, const char*> rows[] = {
-        {1000, "1000"}, {0.5, "0.5"}, {0.00001, "0.00001"}, {-2.5, "-2.5"}, {0, "0"}, {-0.0, "0"}, {NAN, "0"},
+        {1000, "1000"}, {1, "1"}, {0.5, "0.5"}, {0.00001, "0.00001"}, {-2.5, "-2.5"}, {0, "0"}, {-0.0, "0"}, {NAN, "0"},
         {1.5e16, "15000000000000000"}, {0.1 + 0.2, "0.30000000000000004"},  // shortest round trip, not 15 digits
     };
     for (const auto& [value, expected] : rows) EXPECT_EQ(ohm::PlainText(value), expected) << value;

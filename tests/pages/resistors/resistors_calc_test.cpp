@@ -47,6 +47,7 @@ TEST(ValueToColours, Bands) {
         // The mended rounding: the whole value is rounded and a carry moves the multiplier.
         {"99.6", 4, "99.6", {1, 0, 1, B4, B4}}, {"999.6", 5, "999.6", {1, 0, 0, 1, B5}},  // 100, not 90 or 990
         {"0.02", 5, "0.02", {2, 0, 0, B5, B5}},   // 199.99998 -> 200 x 10^-4
+        {"10M", 4, "10M", {1, 0, 6, B4, B4}},     // the top of the range is still accepted
         {"0.01", 4, "0.01", {1, 0, B4, B4, B4}},  // 99.99999 x 10^-4 -> 10 x 10^-3
         {"0.01", 5, "0.01", {1, 0, 0, B5, B5}},   // 999.9999 x 10^-5 -> 100 x 10^-4
     };
