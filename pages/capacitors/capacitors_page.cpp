@@ -136,8 +136,6 @@ void CapacitorsPage::buildInputs() {
                                 QStringLiteral("Resistance step"));
     resistanceUnitList_ = kit::list(f, "resistanceUnitList", {5880, kBoxTop, 630, kBoxHeight},
                                     QStringLiteral("Resistance unit"));
-    for (QComboBox* unit : {timeUnitList_, capacitanceUnitList_, resistanceUnitList_})
-        unit->setAccessibleDescription(unit->accessibleName());
 
     // Positions as the page opens, set before any handler listens. The
     // capacitance button is left at 0: start-up moves it to "10".
