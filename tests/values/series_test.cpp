@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "values/series.h"
 
@@ -22,6 +23,21 @@ TEST(Series, DecadesRepeatAndTextsMatchNumbers) {
     for (std::size_t i = 0; i < 18; ++i)
         EXPECT_DOUBLE_EQ(Number(ohm::kE6ThreeDecades[i]), std::pow(10.0, i / 6) * ohm::kE12Decade[2 * (i % 6)]) << i;
     for (std::size_t i = 0; i < 12; ++i) EXPECT_DOUBLE_EQ(ohm::kE12Decade[i], ohm::kE24Decade[2 * i]) << i;
+    for (std::size_t i = 0; i < 6; ++i) EXPECT_DOUBLE_EQ(ohm::kE6Decade[i], ohm::kE12Decade[2 * i]) << i;
+}
+
+// IEC 60063 defines E192 by a rounding rule with one listed exception, 9.20 where the rule gives 9.19.
+TEST(Series, E192FollowsTheRoundingRuleBut920) {
+    for (std::size_t k = 0; k < 192; ++k) {
+        const double rule = std::floor(100 * std::pow(10.0, k / 192.0) + 0.5) / 100;
+        EXPECT_DOUBLE_EQ(ohm::kE192Decade[k], k == 185 ? 9.20 : rule) << k;
+    }
+    // EIA-96 codes 01, 24, 48, 68 and 96 name these E96 values.
+    const std::pair<int, double> e96[] = {{1, 1.00}, {24, 1.74}, {48, 3.09}, {68, 4.99}, {96, 9.76}};
+    for (const auto& [code, value] : e96) EXPECT_DOUBLE_EQ(ohm::kE96Decade[code - 1], value) << code;
+    EXPECT_DOUBLE_EQ(ohm::kE48Decade[47], 9.53);
+    for (const ohm::Series s : ohm::kAllSeries) EXPECT_EQ(ohm::DecadeOf(s).front(), 1.0) << ohm::NameOf(s);
+    EXPECT_EQ(ohm::DecadeOf(ohm::Series::E48).size(), 48u);
 }
 
 }  // namespace
