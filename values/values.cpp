@@ -1,9 +1,11 @@
 #include "values/values.h"
 
+#include <algorithm>
 #include <array>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <system_error>
 
 namespace ohm {
@@ -359,6 +361,25 @@ std::string FormatVolt(std::string_view text) {
         default: t = NumberText(Single(std::floor(V))); break;
     }
     return Trim(t + "v");
+}
+
+TypedResistance ReadResistance(std::string_view typed) {
+    TypedResistance out;
+    for (char c : typed)
+        if (IsDigit(c) || c == '.' || c == 'K' || c == 'M') out.cleaned.push_back(c);
+
+    // The letters work as decimal points: 4K7 and 4.7K are both 4700.
+    std::string work = out.cleaned;
+    out.ohms = Single(LeadingNumber(work));
+    if (const size_t k = work.find('K'); k != std::string::npos) {
+        work[k] = '.';
+        out.ohms = Single(LeadingNumber(work) * 1000.0);
+    }
+    if (const size_t m = work.find('M'); m != std::string::npos) {
+        work[m] = '.';
+        out.ohms = Single(LeadingNumber(work) * 1000000.0);
+    }
+    return out;
 }
 
 }  // namespace ohm

@@ -42,6 +42,16 @@ std::string NoSpaces(std::string_view text);
 // A resistance in ohms (as text) written with "K" or "M": "4.7K", "470", "0.47".
 std::string FormatRes(std::string_view text);
 
+// A resistance as people type it: "4K7", "4.7K", "2M2", "470". Only digits,
+// points and the multiplier letters K and M are kept (lower-case k and m are
+// dropped, so "4.7k" reads 4.7 ohms); a K or M works as the decimal point and
+// multiplies by 1000 or 1000000. The value is stored in single precision.
+struct TypedResistance {
+    std::string cleaned;  // the kept characters, as the box shows them afterwards
+    float ohms = 0;
+};
+TypedResistance ReadResistance(std::string_view typed);
+
 // A voltage (as text) written with a lower-case "v": "4.7v", "-0.5v", "0v".
 std::string FormatVolt(std::string_view text);
 

@@ -1,6 +1,7 @@
 #include "pages/resistors/resistors_calc.h"
 
 #include <cmath>
+#include <utility>
 
 #include "values/values.h"
 
@@ -122,22 +123,9 @@ ValueToColoursResult ValueToColours(std::string_view typed, int bandCount) {
         return out;
     }
 
-    // Only digits, points and the two multiplier letters survive; lower-case
-    // k and m are dropped, so "4.7k" reads as 4.7 ohms.
-    for (char c : typed)
-        if ((c >= '0' && c <= '9') || c == '.' || c == 'K' || c == 'M') out.cleaned.push_back(c);
-
-    // The letters work as decimal points: 4K7 and 4.7K are both 4700.
-    std::string work = out.cleaned;
-    float r = Single(LeadingNumber(work));
-    if (const size_t k = work.find('K'); k != std::string::npos) {
-        work[k] = '.';
-        r = Single(LeadingNumber(work) * 1000.0);
-    }
-    if (const size_t m = work.find('M'); m != std::string::npos) {
-        work[m] = '.';
-        r = Single(LeadingNumber(work) * 1000000.0);
-    }
+    TypedResistance read = ReadResistance(typed);
+    out.cleaned = std::move(read.cleaned);
+    float r = read.ohms;
     out.resistance = r;
 
     // Compared at single precision, so a typed 0.01 is still accepted.

@@ -102,3 +102,19 @@ TEST(Messages, TwoPartTextsUseTwoCarriageReturns) {
 }
 
 }  // namespace
+
+namespace {
+// The one reader of typed resistances every page shares.
+TEST(ReadResistance, LettersAreDecimalPointsAndMultipliers) {
+    struct Row { const char* typed; const char* cleaned; float ohms; };
+    const Row rows[] = {
+        {"4K7", "4K7", 4700}, {"4.7K", "4.7K", 4700}, {"2M2", "2M2", 2200000}, {"470", "470", 470},
+        {"4.7k", "4.7", 4.7F}, {"1M", "1M", 1000000}, {"47K \u03A9", "47K", 47000}, {"", "", 0}, {"K", "K", 0},
+    };
+    for (const Row& r : rows) {
+        const ohm::TypedResistance got = ohm::ReadResistance(r.typed);
+        EXPECT_EQ(got.cleaned, r.cleaned) << r.typed;
+        EXPECT_EQ(got.ohms, r.ohms) << r.typed;
+    }
+}
+}  // namespace
