@@ -382,4 +382,59 @@ TypedResistance ReadResistance(std::string_view typed) {
     return out;
 }
 
+std::string EngineeringText(double value, int figures, std::string_view unit, int lowestPower, int highestPower,
+                            Prefixes style) {
+    figures = std::clamp(figures, 1, 17);
+    const double v = ClampFinite(value);
+
+    // The digits rounded once, by the C library, from the exact binary value:
+    // "d.ddde+XX" gives the mantissa digits and the power of ten.
+    std::array<char, 64> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), "%.*e", figures - 1, std::fabs(v));
+    const std::string_view printed(buffer.data());
+    const size_t e = printed.find('e');
+    std::string digits;
+    for (char c : printed.substr(0, e))
+        if (IsDigit(c)) digits.push_back(c);
+    int exponent = 0;
+    std::from_chars(printed.data() + e + 1 + (printed[e + 1] == '+'), printed.data() + printed.size(), exponent);
+    if (v == 0) exponent = 0;
+
+    // The prefix: the power of a thousand at or below the number, within reach.
+    const int low = lowestPower - ((lowestPower % 3) + 3) % 3;
+    const int high = std::max(low, highestPower - ((highestPower % 3) + 3) % 3);
+    const int floorThree = exponent >= 0 ? exponent / 3 * 3 : -((-exponent + 2) / 3 * 3);
+    const int power = std::clamp(floorThree, low, high);
+
+    // Place the point: the first digit stands at 10^(exponent - power).
+    const int point = exponent - power + 1;  // digits before the point
+    std::string whole, fraction;
+    if (point <= 0) {
+        whole = "0";
+        fraction = std::string(static_cast<size_t>(-point), '0') + digits;
+    } else if (static_cast<size_t>(point) >= digits.size()) {
+        whole = digits + std::string(static_cast<size_t>(point) - digits.size(), '0');
+    } else {
+        whole = digits.substr(0, static_cast<size_t>(point));
+        fraction = digits.substr(static_cast<size_t>(point));
+    }
+    while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+
+    std::string out = v < 0 ? "-" : "";
+    out += whole;
+    if (!fraction.empty()) out += "." + fraction;
+
+    static constexpr std::string_view kResistor[] = {"", "K", "M", "G"};
+    static constexpr std::string_view kMetric[] = {"n", "µ", "m", "", "k", "M", "G"};
+    static constexpr std::string_view kAscii[] = {"n", "u", "m", "", "k", "M", "G"};
+    const int step = power / 3;
+    if (style == Prefixes::Resistor) {
+        if (step >= 0 && step <= 3) out += kResistor[step];
+        return out + std::string(unit);
+    }
+    out += ' ';
+    if (step >= -3 && step <= 3) out += (style == Prefixes::Metric ? kMetric : kAscii)[step + 3];
+    return out + std::string(unit);
+}
+
 }  // namespace ohm

@@ -52,6 +52,24 @@ struct TypedResistance {
 };
 TypedResistance ReadResistance(std::string_view typed);
 
+// How the power-of-ten prefix of a quantity is written.
+enum class Prefixes {
+    Resistor,    // "4.465K", "10.5M": K and M straight after the number, no unit
+    Metric,      // "146 Hz", "3.59 ms", "503 µs": a blank, the prefix, the unit
+    MetricAscii, // as Metric with "u" for micro, as the current list writes "100uA"
+};
+
+// A quantity to `figures` significant figures with trailing zeros dropped,
+// its prefix stepped so the number lies from 1 to 999 where the prefixes
+// from 10^lowestPower to 10^highestPower (multiples of 3, n to G) allow it:
+// EngineeringText(0.0009999, 3, "s", -9, 0, Prefixes::Metric) is "1 ms".
+// The rounding is decided on the decimal digits, so 4.4650 stays 4.465.
+// Outside the prefixes the number leaves that band ("0.0095", "1500 MHz").
+// Zero is "0 unit"; NaN and infinities are written as 0 and the largest
+// double, so nothing unreadable reaches the screen.
+std::string EngineeringText(double value, int figures, std::string_view unit, int lowestPower, int highestPower,
+                            Prefixes style);
+
 // A voltage (as text) written with a lower-case "v": "4.7v", "-0.5v", "0v".
 std::string FormatVolt(std::string_view text);
 

@@ -118,3 +118,36 @@ TEST(ReadResistance, LettersAreDecimalPointsAndMultipliers) {
     }
 }
 }  // namespace
+
+namespace {
+// Readouts worked by hand: the number lands between 1 and 999 under its prefix, rounding is decided on
+// the decimal digits, and a rounding that reaches 1000 moves up a prefix.
+TEST(EngineeringText, SignificantFiguresUnderTheRightPrefix) {
+    using ohm::Prefixes;
+    struct Row { double value; int figures; const char* unit; int low, high; Prefixes style; const char* text; };
+    const Row rows[] = {
+        {146.1, 3, "Hz", -6, 6, Prefixes::Metric, "146 Hz"},
+        {0.0009999, 3, "s", -9, 0, Prefixes::Metric, "1 ms"},           // 999.9 µs rounds up a prefix
+        {0.000503, 3, "s", -9, 0, Prefixes::Metric, "503 µs"},
+        {480e6, 3, "Hz", -6, 6, Prefixes::Metric, "480 MHz"},
+        {48.0e-6, 3, "Hz", -6, 6, Prefixes::Metric, "48 µHz"},
+        {1500e6, 3, "Hz", -6, 9, Prefixes::Metric, "1.5 GHz"},
+        {2e12, 3, "Hz", -6, 6, Prefixes::Metric, "2000000 MHz"},        // past the top prefix
+        {0.000961, 3, "A", -6, 0, Prefixes::MetricAscii, "961 uA"},
+        {0.00103, 3, "A", -6, 0, Prefixes::MetricAscii, "1.03 mA"},
+        {1.2, 3, "W", -6, 0, Prefixes::MetricAscii, "1.2 W"},
+        {4465, 4, "", 0, 6, Prefixes::Resistor, "4.465K"},
+        {4935, 4, "", 0, 6, Prefixes::Resistor, "4.935K"},
+        {10.5e6, 4, "", 0, 6, Prefixes::Resistor, "10.5M"},
+        {0.0095, 4, "", 0, 6, Prefixes::Resistor, "0.0095"},            // no prefix below ohms
+        {0.44650001, 4, "", 0, 6, Prefixes::Resistor, "0.4465"},
+        {999.95, 4, "", 0, 6, Prefixes::Resistor, "1K"},
+        {0, 3, "s", -9, 0, Prefixes::Metric, "0 s"},
+        {-0.0025, 2, "V", -3, 0, Prefixes::Metric, "-2.5 mV"},
+        {NAN, 3, "Hz", -6, 6, Prefixes::Metric, "0 Hz"},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(ohm::EngineeringText(r.value, r.figures, r.unit, r.low, r.high, r.style), r.text) << r.value;
+    EXPECT_EQ(ohm::EngineeringText(INFINITY, 3, "Hz", -6, 6, Prefixes::Metric).find("inf"), std::string::npos);
+}
+}  // namespace
