@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -101,5 +102,10 @@ constexpr std::string_view NameOf(Series series) {
     }
     return "E192";
 }
+
+// The coarsest series with a value equal to `ohms` at its three significant
+// figures (4700 and 0.47 are E6, 4750 is E96, 4800 is in none); nothing for
+// zero, negatives and non-numbers.
+std::optional<Series> CoarsestSeriesHolding(double ohms);
 
 }  // namespace ohm

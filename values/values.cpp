@@ -437,4 +437,11 @@ std::string EngineeringText(double value, int figures, std::string_view unit, in
     return out + std::string(unit);
 }
 
+std::string ToleranceRangeText(double ohms, double percent) {
+    const double low = ohms * (100.0 - percent) / 100.0;
+    const double high = ohms * (100.0 + percent) / 100.0;
+    return EngineeringText(low, 4, "", 0, 6, Prefixes::Resistor) + " to " +
+           EngineeringText(high, 4, "", 0, 6, Prefixes::Resistor);
+}
+
 }  // namespace ohm

@@ -70,6 +70,11 @@ enum class Prefixes {
 std::string EngineeringText(double value, int figures, std::string_view unit, int lowestPower, int highestPower,
                             Prefixes style);
 
+// The range a resistor may lie in at its tolerance, each end to four
+// significant figures in the resistor form: 4700 ohms at 5% is
+// "4.465K to 4.935K".
+std::string ToleranceRangeText(double ohms, double percent);
+
 // A voltage (as text) written with a lower-case "v": "4.7v", "-0.5v", "0v".
 std::string FormatVolt(std::string_view text);
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -40,4 +41,18 @@ TEST(Series, E192FollowsTheRoundingRuleBut920) {
     EXPECT_EQ(ohm::DecadeOf(ohm::Series::E48).size(), 48u);
 }
 
+}  // namespace
+
+namespace {
+// Worked by hand against the tables: 4K7 is E6, 4K75 E96, the painted 4K8 in none, 9.20 only in E192.
+TEST(Series, CoarsestSeriesHoldingAValue) {
+    using S = ohm::Series;
+    const std::pair<double, std::optional<S>> rows[] = {
+        {4700, S::E6},    {0.47, S::E6},       {10e6, S::E6},      {8200, S::E12},    {9.1, S::E24},
+        {1e6 * 1.05, S::E48}, {4750, S::E96},  {920, S::E192},     {9.19, std::nullopt}, {4800, std::nullopt},
+        {4751, std::nullopt}, {97.6e6, S::E96}, {0, std::nullopt}, {-4700, std::nullopt}, {NAN, std::nullopt},
+        {999.6, std::nullopt},
+    };
+    for (const auto& [ohms, series] : rows) EXPECT_EQ(ohm::CoarsestSeriesHolding(ohms), series) << ohms;
+}
 }  // namespace

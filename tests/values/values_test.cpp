@@ -151,3 +151,13 @@ TEST(EngineeringText, SignificantFiguresUnderTheRightPrefix) {
     EXPECT_EQ(ohm::EngineeringText(INFINITY, 3, "Hz", -6, 6, Prefixes::Metric).find("inf"), std::string::npos);
 }
 }  // namespace
+
+namespace {
+// The tolerance ranges worked by hand: 4K7 at 5%, 10K at 1%, 10M at 5%.
+TEST(ToleranceRangeText, BothEndsToFourFigures) {
+    EXPECT_EQ(ohm::ToleranceRangeText(4700, 5), "4.465K to 4.935K");
+    EXPECT_EQ(ohm::ToleranceRangeText(10000, 1), "9.9K to 10.1K");
+    EXPECT_EQ(ohm::ToleranceRangeText(10e6, 5), "9.5M to 10.5M");
+    EXPECT_EQ(ohm::ToleranceRangeText(0.47, 20), "0.376 to 0.564");
+}
+}  // namespace
