@@ -66,13 +66,15 @@ QByteArray inInkAndPaper(const QString& svg, const QColor& ink, const QColor& pa
 class Card : public QObject {
 public:
     explicit Card(QWidget* w) : QObject(w), card_(w) {
-        w->installEventFilter(this);
+        // The application hears of a new palette; a widget with a palette of
+        // its own may not.
+        qApp->installEventFilter(this);
         follow();
     }
 
 protected:
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::ApplicationPaletteChange) follow();
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (watched == qApp && e->type() == QEvent::ApplicationPaletteChange) follow();
         return false;
     }
 
