@@ -7,7 +7,9 @@
 #include <QFile>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QSaveFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -29,6 +31,12 @@ constexpr const char* kScheme = "/usr/share/qt6ct/colors/darker.conf";
 std::vector<QFont>& facesGiven() {
     static std::vector<QFont> faces;
     return faces;
+}
+
+// Where the scratch desktop keeps qt6ct's settings.
+QString& settingsFile() {
+    static QString path;
+    return path;
 }
 
 class FaceRecorder : public QObject {
@@ -78,6 +86,41 @@ TEST(DarkTheme, EveryPageInEveryModeKeepsItsFacesTabsAndCaptionsAndReads) {
     }
 }
 
+// The desktop's settings changed while the window is open: qt6ct notices and
+// hands the application its new face and style again.
+TEST(DarkTheme, TheWindowKeepsItsOwnWhenTheDesktopChangesItsSettingsLater) {
+    uitest::Window w;
+    w.form().show();
+    QCoreApplication::processEvents();
+    QTabBar* bar = w.form().tabStrip()->tabBar();
+    const int lastTabEnd = bar->tabRect(5).right();
+    facesGiven().clear();
+
+    QFile settings(settingsFile());
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    QByteArray text = settings.readAll();
+    settings.close();
+    text.replace("DejaVu Sans,14", "DejaVu Serif,16");
+    // Saved as qt6ct's own settings dialog saves: a new file put in place.
+    QSaveFile saved(settingsFile());
+    ASSERT_TRUE(saved.open(QIODevice::WriteOnly));
+    saved.write(text);
+    ASSERT_TRUE(saved.commit());
+    // qt6ct waits three seconds after the change before it applies it.
+    EXPECT_TRUE(QTest::qWaitFor([] {
+        for (const QFont& f : facesGiven())
+            if (f.pointSize() == 16) return true;
+        return false;
+    }, 10000)) << "qt6ct did not hand over its new face";
+    QTest::qWait(50);
+
+    EXPECT_EQ(QApplication::font(), ohm::windowFont());
+    for (QWidget* c : w.form().findChildren<QWidget*>())
+        if (c->window() == &w.form()) EXPECT_EQ(c->font().pointSize(), -1) << c->objectName().toStdString();
+    EXPECT_EQ(bar->tabRect(5).right(), lastTabEnd);
+    EXPECT_EQ(uitest::describe(uitest::captionMisfits(&w.form())), "");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -88,8 +131,9 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s is missing: install qt6ct (make installs it)\n", kScheme);
         return 1;
     }
-    if (!QFile::copy(QStringLiteral(OHMBENCH_DARK_DESKTOP), desktop.filePath(QStringLiteral("qt6ct/qt6ct.conf"))))
-        return 2;
+    settingsFile() = desktop.filePath(QStringLiteral("qt6ct/qt6ct.conf"));
+    if (!QFile::copy(QStringLiteral(OHMBENCH_DARK_DESKTOP), settingsFile())) return 2;
+    QFile(settingsFile()).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     qputenv("XDG_CONFIG_HOME", desktop.path().toLocal8Bit());
     qputenv("QT_QPA_PLATFORMTHEME", "qt6ct");
     qputenv("QT_QPA_PLATFORM", "offscreen");
