@@ -4,7 +4,6 @@
 #include <QEvent>
 #include <QFont>
 #include <QLocale>
-#include <QPointer>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOptionComplex>
