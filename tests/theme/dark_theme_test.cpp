@@ -116,7 +116,8 @@ TEST(DarkTheme, TheWindowKeepsItsOwnWhenTheDesktopChangesItsSettingsLater) {
 
     EXPECT_EQ(QApplication::font(), ohm::windowFont());
     for (QWidget* c : w.form().findChildren<QWidget*>()) {
-        if (c->window() == &w.form()) EXPECT_EQ(c->font().pointSize(), -1) << c->objectName().toStdString();
+        if (c->window() != &w.form()) continue;
+        EXPECT_EQ(c->font().pointSize(), -1) << c->objectName().toStdString();
     }
     EXPECT_EQ(bar->tabRect(5).right(), lastTabEnd);
     EXPECT_EQ(uitest::describe(uitest::captionMisfits(&w.form())), "");
