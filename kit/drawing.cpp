@@ -226,11 +226,6 @@ Picture* Drawing::addPicture(const char* name, TwipRect r, const QString& resour
     return p;
 }
 
-void Drawing::changeEvent(QEvent* e) {
-    if (e->type() == QEvent::PaletteChange) update();
-    QWidget::changeEvent(e);
-}
-
 void Drawing::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     for (Picture* p : pictures_)

@@ -166,7 +166,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
-    void changeEvent(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
