@@ -108,4 +108,11 @@ constexpr std::string_view NameOf(Series series) {
 // zero, negatives and non-numbers.
 std::optional<Series> CoarsestSeriesHolding(double ohms);
 
+// The value of a series nearest to `value`, worked in single precision as
+// the divider fits: the decade's nearest value by absolute difference, an
+// exact midpoint going to the smaller value, and above the midpoint between
+// the decade's last value and 10, the next decade's 1. Zero, negatives and
+// non-numbers come back unchanged.
+float NearestInSeries(float value, Series series);
+
 }  // namespace ohm

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <span>
 
 #include "values/series.h"
 #include "values/values.h"
@@ -55,47 +54,6 @@ float DividerVolts(double value) {
     const float v = Single(value);
     // 0.55, not 0.5: readings are nudged up before truncation, so 1.2346 reads 1.24.
     return Single(std::floor(static_cast<double>(v) * 100 + 0.55) / 100);
-}
-
-float FitToSeries(float ideal, DividerSeries series) {
-    if (series == DividerSeries::Ideal || !(ideal > 0.0F) || !std::isfinite(ideal)) return ideal;
-
-    // Normalise to 1 <= x < 10 with ideal = x * 10^exponent.
-    float x = ideal;
-    int exponent = 0;
-    while (x >= 10.0F) {
-        x = Single(static_cast<double>(x) / 10);
-        ++exponent;
-    }
-    while (x < 1.0F) {
-        x = Single(static_cast<double>(x) * 10);
-        --exponent;
-    }
-
-    // Nearest by absolute difference; on a tie the earlier (smaller) value
-    // stays. Each list value is taken in single precision, as x is, so that
-    // x = 1.1 lies exactly halfway between 1 and 1.2 and keeps 1.
-    const std::span<const double> values =
-        series == DividerSeries::E12 ? std::span<const double>(kE12Decade) : std::span<const double>(kE24Decade);
-    float nearest = x;
-    double preferred = 1;
-    for (const double s : values) {
-        const float delta = Single(std::fabs(static_cast<double>(x) - static_cast<double>(Single(s))));
-        if (delta < nearest) {
-            nearest = delta;
-            preferred = s;
-        }
-    }
-
-    // Above the midpoint between the decade's top value and 10, the next
-    // decade's 1 is nearer: 9.1 between 8.2 and 10 for E12, 9.55 between 9.1
-    // and 10 for E24 (an ideal 92K stays 91K, it does not jump to 100K).
-    const float top = series == DividerSeries::E12 ? 9.1F : 9.55F;
-    if (x > top) {
-        preferred = 1;
-        ++exponent;
-    }
-    return Single(std::pow(10.0, exponent) * preferred);
 }
 
 DividerResult CalcDivider(const DividerInput& in) {
@@ -174,8 +132,8 @@ DividerResult CalcDivider(const DividerInput& in) {
         ohms[i - 1] = Single(static_cast<double>(total) / share);
     }
 
-    if (in.series != DividerSeries::Ideal) {
-        for (int j = 0; j <= n; ++j) ohms[j] = FitToSeries(ohms[j], in.series);
+    if (in.series) {
+        for (int j = 0; j <= n; ++j) ohms[j] = NearestInSeries(ohms[j], *in.series);
         out.fittedTapText = FittedTaps(volts, ohms, n, drop);
     }
 

@@ -1,6 +1,6 @@
 // The potential divider: a chain of n + 1 resistors between two rails Vs1 and
 // Vs2 whose n joints (the taps) sit at the voltages asked for, for a chosen
-// chain current, either ideal or fitted to the E12 or E24 series.
+// chain current, either ideal or fitted to a preferred-value series.
 #pragma once
 
 #include <array>
@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-namespace ohm {
+#include "values/series.h"
 
-enum class DividerSeries { Ideal, E12, E24 };
+namespace ohm {
 
 // Which input check failed first.
 enum class DividerCheck { Vs1Range, Vs2Range, SupplyEqual, TapEmpty, TapRange, TapOrder };
@@ -30,7 +30,7 @@ struct DividerInput {
     std::string vs2;
     std::array<std::string, kDividerMaxTaps> tap;  // the texts of tap boxes 1 to n
     int current = 2;  // index of the current list: 10^(k+1) / 10^7 amperes
-    DividerSeries series = DividerSeries::Ideal;
+    std::optional<Series> series;  // none: the ideal values
 };
 
 struct DividerFault {
@@ -58,7 +58,7 @@ struct DividerResult {
 
     // On success: the requested tap texts to keep (entries 0 to n - 1).
     std::vector<std::string> savedTapText;
-    // E12/E24: what the fitted chain really gives at taps 1 to n.
+    // Fitted: what the fitted chain really gives at taps 1 to n.
     std::vector<std::string> fittedTapText;
     // Captions of the n + 1 value labels, and the range messages met on the
     // way (each shown just before its own label is written).
@@ -73,8 +73,5 @@ DividerResult CalcDivider(const DividerInput& in);
 // A voltage as the divider reads it: rounded to hundredths with 0.55 added
 // before truncation, stored in single precision.
 float DividerVolts(double value);
-
-// One resistance moved to the nearest value of a series decade.
-float FitToSeries(float ideal, DividerSeries series);
 
 }  // namespace ohm

@@ -56,12 +56,17 @@ DividerPage::DividerPage(QWidget* window, kit::Messages& messages)
     instructions_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     kit::label(f, "seriesHeading", {2970, 240, 1155, 195}, QStringLiteral("Resistor Series"));
-    idealOption_ = kit::option(f, "idealOption", {3210, 510, 795, 225}, QStringLiteral("Ideal"),
-                               QStringLiteral("Ideal resistor values"));
-    e12Option_ = kit::option(f, "e12Option", {3210, 780, 675, 225}, QStringLiteral("E12"),
-                             QStringLiteral("E12 series"));
-    e24Option_ = kit::option(f, "e24Option", {3210, 1050, 675, 225}, QStringLiteral("E24"),
-                             QStringLiteral("E24 series"));
+    seriesOptions_[0] = {kit::option(f, "idealOption", {3210, 510, 795, 225}, QStringLiteral("Ideal"),
+                                     QStringLiteral("Ideal resistor values")),
+                         std::nullopt};
+    const Series fitted[] = {Series::E12, Series::E24};
+    for (int i = 0; i < 2; ++i) {
+        const QString name = kit::qs(NameOf(fitted[i]));
+        const QByteArray objectName = name.toLower().toLatin1() + "Option";
+        seriesOptions_[i + 1] = {kit::option(f, objectName.constData(), {3210, 780 + 270 * i, 675, 225}, name,
+                                             name + QStringLiteral(" series")),
+                                 fitted[i]};
+    }
 
     QLabel* tapCountCaption = kit::label(f, "tapCountCaption", {4470, 600, 1125, 225}, QStringLiteral("Voltage Taps"));
     tapCountBox_ = kit::textBox(f, "tapCountBox", {5640, 570, 300, 315}, QStringLiteral("1"),
@@ -115,9 +120,11 @@ DividerPage::DividerPage(QWidget* window, kit::Messages& messages)
                                    QStringLiteral("Calculate resistance values"));
 
     // Keyboard: series, tap count, current, then the boxes row by row, then the button.
-    QWidget* order[] = {idealOption_, e12Option_,   e24Option_,   tapCountBox_, tapCountSpin_,
-                        currentList_, vs1Box_,      vs2Box_,      tapBoxes_[0], tapBoxes_[1],
-                        tapBoxes_[2], tapBoxes_[3], calculateButton_};
+    QWidget* order[] = {seriesOptions_[0].option, seriesOptions_[1].option, seriesOptions_[2].option,
+                        tapCountBox_,             tapCountSpin_,            currentList_,
+                        vs1Box_,                  vs2Box_,                  tapBoxes_[0],
+                        tapBoxes_[1],             tapBoxes_[2],             tapBoxes_[3],
+                        calculateButton_};
     for (size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
     for (QLineEdit* box : {vs1Box_, vs2Box_}) kit::enterPresses(box, calculateButton_);
     for (QLineEdit* box : tapBoxes_) kit::enterPresses(box, calculateButton_);
@@ -125,8 +132,8 @@ DividerPage::DividerPage(QWidget* window, kit::Messages& messages)
     connect(tapCountBox_, &QLineEdit::textChanged, this, &DividerPage::showTapCount);
     connect(tapCountSpin_, &kit::SpinButton::changed, this, &DividerPage::resetValueLabels);
     connect(currentList_, &QComboBox::currentIndexChanged, this, &DividerPage::resetValueLabels);
-    for (kit::OptionButton* series : {idealOption_, e12Option_, e24Option_})
-        connect(series, &kit::OptionButton::selected, this, &DividerPage::restoreRequestedTaps);
+    for (const SeriesOption& choice : seriesOptions_)
+        connect(choice.option, &kit::OptionButton::selected, this, [this, choice] { chooseSeries(choice.series); });
     connect(calculateButton_, &QPushButton::clicked, this, &DividerPage::calculate);
 }
 
@@ -141,7 +148,12 @@ void DividerPage::startUp() {
     currentList_->setCurrentIndex(2);  // 100uA
     instructions_->setText(QStringLiteral(
         "Enter voltages required, to find closest preferred values select appropriate series."));
-    idealOption_->select();
+    seriesOptions_[0].option->select();
+}
+
+void DividerPage::chooseSeries(std::optional<Series> series) {
+    series_ = series;
+    restoreRequestedTaps();
 }
 
 void DividerPage::focusOnShow() { kit::focusBeforeLast(tapBoxes_[0]); }
@@ -194,9 +206,7 @@ void DividerPage::calculate() {
     in.vs2 = kit::textOf(vs2Box_);
     for (int i = 0; i < in.taps && i < 4; ++i) in.tap[static_cast<size_t>(i)] = kit::textOf(tapBoxes_[i]);
     in.current = currentList_->currentIndex();
-    in.series = e12Option_->isChecked()   ? DividerSeries::E12
-                : e24Option_->isChecked() ? DividerSeries::E24
-                                          : DividerSeries::Ideal;
+    in.series = series_;
 
     const DividerResult r = CalcDivider(in);
 

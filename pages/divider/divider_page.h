@@ -6,7 +6,10 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <string>
+
+#include "values/series.h"
 
 #include "pages/page.h"
 
@@ -45,11 +48,18 @@ private:
     std::array<std::string, 6> savedTapText_;
 
     void showNetwork(int taps);
+    void chooseSeries(std::optional<Series> series);
+
+    // The series the resistors are fitted to; none: the ideal values.
+    std::optional<Series> series_;
 
     QLabel* instructions_ = nullptr;
-    kit::OptionButton* idealOption_ = nullptr;
-    kit::OptionButton* e12Option_ = nullptr;
-    kit::OptionButton* e24Option_ = nullptr;
+    // The series options, "Ideal" first.
+    struct SeriesOption {
+        kit::OptionButton* option;
+        std::optional<Series> series;
+    };
+    std::array<SeriesOption, 3> seriesOptions_{};
     QLineEdit* tapCountBox_ = nullptr;
     kit::SpinButton* tapCountSpin_ = nullptr;
     QComboBox* currentList_ = nullptr;

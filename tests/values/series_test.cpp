@@ -56,3 +56,19 @@ TEST(Series, CoarsestSeriesHoldingAValue) {
     for (const auto& [ohms, series] : rows) EXPECT_EQ(ohm::CoarsestSeriesHolding(ohms), series) << ohms;
 }
 }  // namespace
+
+namespace {
+// Worked against the tables: exact decimal midpoints are ties and keep the smaller value; above the midpoint
+// between a decade's last value and 10 (9.1 for E12, 9.55 for E24, 9.94 for E192) comes the next decade's 1.
+TEST(Series, NearestInSeries) {
+    using S = ohm::Series;
+    const struct { float value; S series; float nearest; } rows[] = {
+        {9100, S::E12, 8200},    {95500, S::E24, 91000}, {96000, S::E24, 100000}, {0.5F, S::E12, 0.47F},
+        {30000, S::E12, 27000},  {110000, S::E12, 100000}, {92000, S::E24, 91000}, {4800, S::E96, 4750},
+        {4810, S::E48, 4870},    {9930, S::E192, 9880},  {9950, S::E192, 10000},   {0.0987F, S::E192, 0.0988F},
+        {0, S::E24, 0},          {-47, S::E6, -47},
+    };
+    for (const auto& [value, series, nearest] : rows)
+        EXPECT_FLOAT_EQ(ohm::NearestInSeries(value, series), nearest) << value << " " << ohm::NameOf(series);
+}
+}  // namespace

