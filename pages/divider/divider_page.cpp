@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include <algorithm>
-#include <iterator>
+#include <vector>
 
 #include "pages/divider/divider_calc.h"
 #include "kit/drawing.h"
@@ -31,6 +31,10 @@ constexpr int kTapLineBottom = 2640;
 // The Vs2 box and its caption sit just right of the last resistor.
 constexpr int kVs2Left[4] = {2850, 3900, 4950, 6000};
 constexpr int kVs2CaptionLeft[4] = {2760, 3810, 4860, 5910};
+
+// The series options: two columns of three rows.
+constexpr int kSeriesLeft[2] = {2850, 3600};
+constexpr int kSeriesTop[3] = {510, 780, 1050};
 
 const char* const kCurrents[] = {"1uA", "10uA", "100uA", "1mA", "10mA", "100mA"};
 
@@ -56,16 +60,17 @@ DividerPage::DividerPage(QWidget* window, kit::Messages& messages)
     instructions_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     kit::label(f, "seriesHeading", {2970, 240, 1155, 195}, QStringLiteral("Resistor Series"));
-    seriesOptions_[0] = {kit::option(f, "idealOption", {3210, 510, 795, 225}, QStringLiteral("Ideal"),
-                                     QStringLiteral("Ideal resistor values")),
+    // Two columns under the heading: Ideal, E12, E24, then E48, E96, E192.
+    seriesOptions_[0] = {kit::option(f, "idealOption", {kSeriesLeft[0], kSeriesTop[0], 720, 225},
+                                     QStringLiteral("Ideal"), QStringLiteral("Ideal resistor values")),
                          std::nullopt};
-    const Series fitted[] = {Series::E12, Series::E24};
-    for (int i = 0; i < 2; ++i) {
-        const QString name = kit::qs(NameOf(fitted[i]));
+    const Series fitted[] = {Series::E12, Series::E24, Series::E48, Series::E96, Series::E192};
+    for (int i = 1; i < 6; ++i) {
+        const QString name = kit::qs(NameOf(fitted[i - 1]));
         const QByteArray objectName = name.toLower().toLatin1() + "Option";
-        seriesOptions_[i + 1] = {kit::option(f, objectName.constData(), {3210, 780 + 270 * i, 675, 225}, name,
-                                             name + QStringLiteral(" series")),
-                                 fitted[i]};
+        seriesOptions_[i] = {kit::option(f, objectName.constData(), {kSeriesLeft[i / 3], kSeriesTop[i % 3], 720, 225},
+                                         name, name + QStringLiteral(" series")),
+                             fitted[i - 1]};
     }
 
     QLabel* tapCountCaption = kit::label(f, "tapCountCaption", {4470, 600, 1125, 225}, QStringLiteral("Voltage Taps"));
@@ -119,13 +124,16 @@ DividerPage::DividerPage(QWidget* window, kit::Messages& messages)
                                    QStringLiteral("Calculate Resistance Values"),
                                    QStringLiteral("Calculate resistance values"));
 
-    // Keyboard: series, tap count, current, then the boxes row by row, then the button.
-    QWidget* order[] = {seriesOptions_[0].option, seriesOptions_[1].option, seriesOptions_[2].option,
-                        tapCountBox_,             tapCountSpin_,            currentList_,
-                        vs1Box_,                  vs2Box_,                  tapBoxes_[0],
-                        tapBoxes_[1],             tapBoxes_[2],             tapBoxes_[3],
-                        calculateButton_};
-    for (size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+    // Keyboard: the series column by column, tap count, current, then the boxes row by row, then the button.
+    std::vector<QWidget*> order;
+    for (const SeriesOption& choice : seriesOptions_) order.push_back(choice.option);
+    for (QWidget* w : {static_cast<QWidget*>(tapCountBox_), static_cast<QWidget*>(tapCountSpin_),
+                       static_cast<QWidget*>(currentList_), static_cast<QWidget*>(vs1Box_),
+                       static_cast<QWidget*>(vs2Box_)})
+        order.push_back(w);
+    for (QLineEdit* box : tapBoxes_) order.push_back(box);
+    order.push_back(calculateButton_);
+    for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
     for (QLineEdit* box : {vs1Box_, vs2Box_}) kit::enterPresses(box, calculateButton_);
     for (QLineEdit* box : tapBoxes_) kit::enterPresses(box, calculateButton_);
 

@@ -54,12 +54,12 @@ private:
     std::optional<Series> series_;
 
     QLabel* instructions_ = nullptr;
-    // The series options, "Ideal" first.
+    // The series options, "Ideal" first, in two columns.
     struct SeriesOption {
         kit::OptionButton* option;
         std::optional<Series> series;
     };
-    std::array<SeriesOption, 3> seriesOptions_{};
+    std::array<SeriesOption, 6> seriesOptions_{};
     QLineEdit* tapCountBox_ = nullptr;
     kit::SpinButton* tapCountSpin_ = nullptr;
     QComboBox* currentList_ = nullptr;

@@ -12,6 +12,9 @@ options = {
     "Ideal resistor values": _ONE_TAP,
     "E12 series": _ONE_TAP,
     "E24 series": _ONE_TAP,
+    "E48 series": _ONE_TAP,
+    "E96 series": _ONE_TAP,
+    "E192 series": _ONE_TAP,
 }
 
 examples = [
