@@ -1,5 +1,6 @@
 #include "values/series.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "values/values.h"
@@ -58,6 +59,26 @@ float NearestInSeries(float value, Series series) {
         ++exponent;
     }
     return Single(std::pow(10.0, exponent) * preferred);
+}
+
+std::array<double, 4> SeriesNeighbours(double value, Series series) {
+    if (!(value > 0) || !std::isfinite(value)) return {value, value, value, value};
+    const std::span<const double> decade = DecadeOf(series);
+    const int size = static_cast<int>(decade.size());
+    // Value number k of the series over all decades: entry k mod size of the
+    // decade times 10^(k div size). Built from whole hundredths, so 2.7 times
+    // 1000 is exactly 2700.
+    auto valueAt = [&](int k) {
+        const int decadeNumber = k >= 0 ? k / size : -((-k + size - 1) / size);
+        const double hundredths = std::nearbyint(decade[static_cast<std::size_t>(k - decadeNumber * size)] * 100);
+        const int power = decadeNumber - 2;
+        return power >= 0 ? hundredths * std::pow(10.0, power) : hundredths / std::pow(10.0, -power);
+    };
+    // Start a decade below the one log10 names, in case it rounds up.
+    const double exponent = std::clamp(std::floor(std::log10(value)), -400.0, 400.0);
+    int k = (static_cast<int>(exponent) - 1) * size;
+    while (valueAt(k) < value * (1 - 1e-6)) ++k;
+    return {valueAt(k - 2), valueAt(k - 1), valueAt(k), valueAt(k + 1)};
 }
 
 }  // namespace ohm

@@ -115,4 +115,10 @@ std::optional<Series> CoarsestSeriesHolding(double ohms);
 // non-numbers come back unchanged.
 float NearestInSeries(float value, Series series);
 
+// The two values of a series below `value` and the two at or above it, in
+// rising order, in double precision (4700 in E12 gives 3300, 3900, 4700,
+// 5600). A value within a millionth of a series value counts as that value.
+// Zero, negatives and non-numbers give `value` four times.
+std::array<double, 4> SeriesNeighbours(double value, Series series);
+
 }  // namespace ohm

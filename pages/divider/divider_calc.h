@@ -24,6 +24,9 @@ enum class DividerBox { Vs1, Vs2, Tap };
 
 inline constexpr int kDividerMaxTaps = 4;
 
+// The entries of the current list: 10^(k+1) / 10^7 amperes for entry k.
+inline constexpr std::array<std::string_view, 6> kDividerCurrents = {"1uA", "10uA", "100uA", "1mA", "10mA", "100mA"};
+
 struct DividerInput {
     int taps = 1;  // n, 1 to 4
     std::string vs1;
@@ -31,6 +34,8 @@ struct DividerInput {
     std::array<std::string, kDividerMaxTaps> tap;  // the texts of tap boxes 1 to n
     int current = 2;  // index of the current list: 10^(k+1) / 10^7 amperes
     std::optional<Series> series;  // none: the ideal values
+    // Fit the chain as a whole rather than resistor by resistor (fitted series only).
+    bool bestFit = false;
 };
 
 struct DividerFault {
@@ -45,6 +50,22 @@ struct DividerRangeMessage {
     DividerResCheck check;
     int resistor;  // 0 for R1 ... n for R(n + 1)
     std::string message;
+};
+
+// One resistor's dissipation: I squared R in the chain shown.
+struct ResistorPower {
+    double watts = 0;
+    bool overRating = false;   // more than a quarter-watt part takes
+    std::string description;   // "Power 11.1 mW", "Power 1.2 W, over 0.25 W"
+};
+
+// What the chain shown costs against what was asked.
+struct DividerCost {
+    double largestTapError = 0;  // volts: the largest |tap given - tap asked|, unrounded
+    double current = 0;          // amperes through the chain
+    std::string largestTapErrorText;  // "31 mV"
+    std::string currentText;          // "961 uA"
+    std::vector<ResistorPower> power;  // R1 first
 };
 
 struct DividerResult {
@@ -66,6 +87,10 @@ struct DividerResult {
     std::vector<DividerRangeMessage> rangeMessages;
     // The resistors behind the captions, ohms.
     std::vector<float> resistors;
+    // On success: what the chain shown costs.
+    std::optional<DividerCost> cost;
+    // Best fit found no chain to qualify: why, shown after the resistor-by-resistor fit.
+    std::optional<std::string> noChainMessage;
 };
 
 DividerResult CalcDivider(const DividerInput& in);

@@ -36,8 +36,6 @@ constexpr int kVs2CaptionLeft[4] = {2760, 3810, 4860, 5910};
 constexpr int kSeriesLeft[2] = {2850, 3600};
 constexpr int kSeriesTop[3] = {510, 780, 1050};
 
-const char* const kCurrents[] = {"1uA", "10uA", "100uA", "1mA", "10mA", "100mA"};
-
 // Wire 2k leads into resistor k and wire 2k + 1 out of it.
 const char* const kWireNames[10] = {"wireIntoR1", "wireOutOfR1", "wireIntoR2", "wireOutOfR2", "wireIntoR3",
                                     "wireOutOfR3", "wireIntoR4", "wireOutOfR4", "wireIntoR5", "wireOutOfR5"};
@@ -152,7 +150,7 @@ void DividerPage::startUp() {
     tapBoxes_[0]->setText(QStringLiteral("5v"));
     for (int i = 1; i < 4; ++i) tapBoxes_[i]->clear();
     resetValueLabels();
-    for (const char* c : kCurrents) currentList_->addItem(QString::fromLatin1(c));
+    for (const std::string_view current : kDividerCurrents) currentList_->addItem(kit::qs(current));
     currentList_->setCurrentIndex(2);  // 100uA
     instructions_->setText(QStringLiteral(
         "Enter voltages required, to find closest preferred values select appropriate series."));
