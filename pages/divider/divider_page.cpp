@@ -1,5 +1,6 @@
 #include "pages/divider/divider_page.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -31,6 +32,10 @@ constexpr int kTapLineBottom = 2640;
 // The Vs2 box and its caption sit just right of the last resistor.
 constexpr int kVs2Left[4] = {2850, 3900, 4950, 6000};
 constexpr int kVs2CaptionLeft[4] = {2760, 3810, 4860, 5910};
+
+// A resistor body asked to take more than 0.25 W: a warm orange, far from
+// the white of the others on any palette.
+const QColor kOverRatedFill(0xF0, 0x80, 0x20);
 
 // The series options: two columns of three rows.
 constexpr int kSeriesLeft[2] = {2850, 3600};
@@ -87,7 +92,20 @@ DividerPage::DividerPage(QWidget* window, kit::Messages& messages)
     currentCaption->setBuddy(currentList_);
 
     d->addLine("networkSeparator", 150, 1380, 6540, 1380);
-    kit::label(f, "networkHeading", {150, 1470, 2265, 255}, QStringLiteral("Resistor Network"));
+    kit::label(f, "networkHeading", {150, 1470, 1800, 255}, QStringLiteral("Resistor Network"));
+
+    // What the chain shown costs, on the heading's line.
+    QLabel* tapErrorCaption =
+        kit::label(f, "tapErrorCaption", {2130, 1470, 1320, 255}, QStringLiteral("Largest tap error"));
+    tapErrorValue_ = kit::label(f, "tapErrorValue", {3450, 1470, 900, 255}, QString(),
+                                QStringLiteral("Largest tap error value"));
+    QLabel* currentCostCaption =
+        kit::label(f, "chainCurrentCaption", {4470, 1470, 1080, 255}, QStringLiteral("Chain current"));
+    currentValue_ = kit::label(f, "chainCurrentValue", {5580, 1470, 960, 255}, QString(),
+                               QStringLiteral("Chain current value"));
+    tapErrorCaption->setBuddy(tapErrorValue_);
+    currentCostCaption->setBuddy(currentValue_);
+    for (QLabel* value : {tapErrorValue_, currentValue_}) kit::copyable(value);
 
     QLabel* vs1Caption = kit::label(f, "vs1Caption", {90, 1800, 675, 225}, QStringLiteral("Vs1"));
     vs2Caption_ = kit::label(f, "vs2Caption", {kVs2CaptionLeft[0], 1800, 675, 225}, QStringLiteral("Vs2"));
@@ -118,6 +136,8 @@ DividerPage::DividerPage(QWidget* window, kit::Messages& messages)
         tapNumbers_[i]->setBuddy(tapBoxes_[i]);
     }
 
+    bestFitBox_ = kit::checkBox(f, "bestFitBox", {150, 3465, 1200, 225}, QStringLiteral("Best fit"),
+                                QStringLiteral("Best fit of the whole chain"));
     calculateButton_ = kit::button(f, "calculateResistanceButton", {1410, 3390, 3825, 375},
                                    QStringLiteral("Calculate Resistance Values"),
                                    QStringLiteral("Calculate resistance values"));
@@ -130,6 +150,7 @@ DividerPage::DividerPage(QWidget* window, kit::Messages& messages)
                        static_cast<QWidget*>(vs2Box_)})
         order.push_back(w);
     for (QLineEdit* box : tapBoxes_) order.push_back(box);
+    order.push_back(bestFitBox_);
     order.push_back(calculateButton_);
     for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
     for (QLineEdit* box : {vs1Box_, vs2Box_}) kit::enterPresses(box, calculateButton_);
@@ -140,6 +161,7 @@ DividerPage::DividerPage(QWidget* window, kit::Messages& messages)
     connect(currentList_, &QComboBox::currentIndexChanged, this, &DividerPage::resetValueLabels);
     for (const SeriesOption& choice : seriesOptions_)
         connect(choice.option, &kit::OptionButton::selected, this, [this, choice] { chooseSeries(choice.series); });
+    connect(bestFitBox_, &QCheckBox::toggled, this, &DividerPage::restoreRequestedTaps);
     connect(calculateButton_, &QPushButton::clicked, this, &DividerPage::calculate);
 }
 
@@ -181,7 +203,14 @@ void DividerPage::showNetwork(int n) {
 }
 
 void DividerPage::resetValueLabels() {
-    for (int i = 0; i < 5; ++i) valueLabels_[i]->setText(QStringLiteral("R%1").arg(i + 1));
+    for (int i = 0; i < 5; ++i) {
+        valueLabels_[i]->setText(QStringLiteral("R%1").arg(i + 1));
+        valueLabels_[i]->setToolTip(QString());
+        valueLabels_[i]->setAccessibleDescription(QString());
+        resistorBodies_[i]->setFill(Qt::white);
+    }
+    tapErrorValue_->clear();
+    currentValue_->clear();
 }
 
 void DividerPage::showTapCount() {
@@ -213,6 +242,7 @@ void DividerPage::calculate() {
     for (int i = 0; i < in.taps && i < 4; ++i) in.tap[static_cast<size_t>(i)] = kit::textOf(tapBoxes_[i]);
     in.current = currentList_->currentIndex();
     in.series = series_;
+    in.bestFit = bestFitBox_->isChecked();
 
     const DividerResult r = CalcDivider(in);
 
@@ -243,10 +273,23 @@ void DividerPage::calculate() {
         hasLeft_[i] = true;
     }
 
+    if (r.noChainMessage) messages_.show(*r.noChainMessage, kit::kAppTitle);
+
     for (size_t j = 0; j < r.captions.size() && j < 5; ++j) {
         for (const DividerRangeMessage& m : r.rangeMessages)
             if (m.resistor == static_cast<int>(j)) messages_.show(m.message, kit::kAppTitle);
         valueLabels_[j]->setText(kit::qs(r.captions[j]));
+    }
+
+    if (!r.cost) return;
+    tapErrorValue_->setText(kit::qs(r.cost->largestTapErrorText));
+    currentValue_->setText(kit::qs(r.cost->currentText));
+    for (size_t j = 0; j < r.cost->power.size() && j < 5; ++j) {
+        const ResistorPower& power = r.cost->power[j];
+        valueLabels_[j]->setToolTip(kit::qs(power.description));
+        valueLabels_[j]->setAccessibleDescription(kit::qs(power.description));
+        // Over a quarter watt the body glows: a common small resistor would run too hot.
+        resistorBodies_[j]->setFill(power.overRating ? kOverRatedFill : QColor(Qt::white));
     }
 }
 

@@ -13,6 +13,7 @@
 
 #include "pages/page.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -36,9 +37,10 @@ public:
 
     // Redraws the chain for the tap count its box shows ("1" to "4").
     void showTapCount();
-    // Puts "R1".."R5" back over the resistors, forgetting the last values.
+    // Puts "R1".."R5" back over the resistors, forgetting the last values
+    // and what they cost.
     void resetValueLabels();
-    // A series was chosen: the asked-for taps come back, the values go.
+    // A series or the best fit was chosen: the asked-for taps come back, the values go.
     void restoreRequestedTaps();
     void calculate();
 
@@ -74,7 +76,11 @@ private:
     std::array<kit::Line*, 4> tapLines_{};
     std::array<QLineEdit*, 4> tapBoxes_{};
     std::array<QLabel*, 4> tapNumbers_{};
+    QCheckBox* bestFitBox_ = nullptr;
     QPushButton* calculateButton_ = nullptr;
+    // What the chain shown costs.
+    QLabel* tapErrorValue_ = nullptr;
+    QLabel* currentValue_ = nullptr;
 
     // What the last successful calculation left in each tap box. A series
     // click puts the requested voltage back only where the box still shows
