@@ -97,7 +97,7 @@ DividerPage::DividerPage(QWidget* window, kit::Messages& messages)
     // What the chain shown costs, on the heading's line.
     QLabel* tapErrorCaption =
         kit::label(f, "tapErrorCaption", {2130, 1470, 1320, 255}, QStringLiteral("Largest tap error"));
-    tapErrorValue_ = kit::label(f, "tapErrorValue", {3450, 1470, 900, 255}, QString(),
+    tapErrorValue_ = kit::label(f, "tapErrorValue", {3450, 1470, 1005, 255}, QString(),
                                 QStringLiteral("Largest tap error value"));
     QLabel* currentCostCaption =
         kit::label(f, "chainCurrentCaption", {4470, 1470, 1080, 255}, QStringLiteral("Chain current"));
