@@ -16,28 +16,28 @@ void fourTapsE24(ohm::MainWindow& w) {
     click(w, "Calculate resistance values");
 }
 
-// 15 V to 0 V with taps at 3.5 V and 2.6 V: the whole-chain fit lands within 31 mV where
-// resistor by resistor misses by 206 mV.
-void bestFitE24(ohm::MainWindow& w) {
+// Vs1 to 0 V with two taps, at entry `current` of the current list.
+void twoTaps(ohm::MainWindow& w, const QString& vs1, const QString& tap1, const QString& tap2, int current) {
     showTab(w, "Potential Dividers");
     stepUp(w, "Voltage tap count", 1);
-    setText(w, "Vs1, first supply voltage", QStringLiteral("15v"));
-    setText(w, "Tap 1 voltage", QStringLiteral("3.5v"));
-    setText(w, "Tap 2 voltage", QStringLiteral("2.6v"));
-    pick(w, "Divider Current", 3);  // 1mA
+    setText(w, "Vs1, first supply voltage", vs1);
+    setText(w, "Tap 1 voltage", tap1);
+    setText(w, "Tap 2 voltage", tap2);
+    pick(w, "Divider Current", current);
+}
+
+// 15 V to 0 V with taps at 3.5 V and 2.6 V at 1 mA: the whole-chain fit lands within 31 mV where
+// resistor by resistor misses by 206 mV.
+void bestFitE24(ohm::MainWindow& w) {
+    twoTaps(w, QStringLiteral("15v"), QStringLiteral("3.5v"), QStringLiteral("2.6v"), 3);
     choose(w, "E24 series");
     tick(w, "Best fit of the whole chain");
     click(w, "Calculate resistance values");
 }
 
-// 12 V over three ideal resistors at 100 mA: each takes 0.4 W, more than a quarter-watt part.
+// 12 V over ideal 40, 60 and 20 ohms at 100 mA: 0.4 W and 0.6 W, more than quarter-watt parts take.
 void overQuarterWatt(ohm::MainWindow& w) {
-    showTab(w, "Potential Dividers");
-    stepUp(w, "Voltage tap count", 1);
-    setText(w, "Vs1, first supply voltage", QStringLiteral("12v"));
-    setText(w, "Tap 1 voltage", QStringLiteral("8v"));
-    setText(w, "Tap 2 voltage", QStringLiteral("2v"));
-    pick(w, "Divider Current", 5);  // 100mA
+    twoTaps(w, QStringLiteral("12v"), QStringLiteral("8v"), QStringLiteral("2v"), 5);
     click(w, "Calculate resistance values");
 }
 
