@@ -4,19 +4,13 @@
 #include "fuzz/fuzz_support.h"
 #include "pages/divider/divider_calc.h"
 
-namespace {
-// 0: ideal values, then E6 to E192.
-std::optional<ohm::Series> SeriesOrIdeal(int byte) {
-    const int k = byte % 7;
-    if (k == 0) return std::nullopt;
-    return ohm::kAllSeries[static_cast<std::size_t>(k - 1)];
-}
-}  // namespace
-
 void fuzz::Check(std::string_view input) {
     const auto f = Fields<7>(input);
+    const int series = Byte(f[0], 2) % 7;  // 0: ideal values, then E6 to E192
     const ohm::DividerInput in{Byte(f[0]) % 6, f[1], f[2], {f[3], f[4], f[5], f[6]},  // counts past 1..4 on purpose
-                               Byte(f[0], 1) % 8 - 1, SeriesOrIdeal(Byte(f[0], 2)), Byte(f[0], 3) % 2 == 1};
+                               Byte(f[0], 1) % 8 - 1,
+                               series ? std::optional(ohm::kAllSeries[series - 1U]) : std::nullopt,
+                               Byte(f[0], 3) % 2 == 1};
     const ohm::DividerResult r = ohm::CalcDivider(in);
     const int n = std::clamp(in.taps, 1, 4);
     for (const auto& texts : {r.tapText, r.fittedTapText, {r.vs1Text.value_or("0v"), r.vs2Text.value_or("0v")}})
@@ -27,11 +21,8 @@ void fuzz::Check(std::string_view input) {
     Require(r.captions.size() == (r.fault ? 0 : n + 1U), "one caption per resistor, none after a failed check");
     Require(r.fittedTapText.size() == (r.fault || !in.series ? 0 : n + 0U), "fitted taps");
     Require(r.fault || (r.cost && r.cost->power.size() == n + 1U), "a cost for every chain shown");
-    if (r.cost) {
-        Shown(r.cost->largestTapErrorText, "0123456789 mV", "tap error");
-        Shown(r.cost->currentText, "0123456789. umA", "current");
-        for (const ohm::ResistorPower& p : r.cost->power) Shown(p.description, "0123456789. PoweruWmr,", "power");
-    }
+    for (const ohm::ResistorPower& p : r.cost ? r.cost->power : std::vector<ohm::ResistorPower>{})
+        Shown(r.cost->largestTapErrorText + r.cost->currentText + p.description, "0123456789. PowerumVAW,", "cost");
     for (std::size_t j = 0; j < r.captions.size(); ++j) {
         Require(std::isfinite(r.resistors[j]) && r.resistors[j] > 0, "every resistor finite and positive");
         Shown(r.captions[j], "0123456789.KMR", "caption");

@@ -82,12 +82,6 @@ TEST(Divider, ShowsTheChainOrStopsAtTheFirstFault) {
     }
 }
 
-}  // namespace
-}  // namespace ohm
-
-namespace ohm {
-namespace {
-
 // The chain shown and what it costs: "values | fitted taps | largest tap error, chain current", then any
 // messages: resistor range messages and the best fit's "no chain" message.
 std::string Fitted(const DividerResult& r) {
@@ -95,7 +89,7 @@ std::string Fitted(const DividerResult& r) {
     for (const std::string& c : r.captions) s += c + " ";
     s += "|";
     for (const std::string& t : r.fittedTapText) s += " " + t;
-    if (r.cost) s += " | " + r.cost->largestTapErrorText + ", " + r.cost->currentText;
+    s += " | " + r.cost->largestTapErrorText + ", " + r.cost->currentText;
     for (const DividerRangeMessage& m : r.rangeMessages) s += " | " + m.message;
     if (r.noChainMessage) s += " | " + *r.noChainMessage;
     return s;
