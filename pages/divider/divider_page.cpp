@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include <algorithm>
-#include <vector>
+#include <iterator>
 
 #include "pages/divider/divider_calc.h"
 #include "kit/drawing.h"
@@ -142,17 +142,14 @@ DividerPage::DividerPage(QWidget* window, kit::Messages& messages)
                                    QStringLiteral("Calculate Resistance Values"),
                                    QStringLiteral("Calculate resistance values"));
 
-    // Keyboard: the series column by column, tap count, current, then the boxes row by row, then the button.
-    std::vector<QWidget*> order;
-    for (const SeriesOption& choice : seriesOptions_) order.push_back(choice.option);
-    for (QWidget* w : {static_cast<QWidget*>(tapCountBox_), static_cast<QWidget*>(tapCountSpin_),
-                       static_cast<QWidget*>(currentList_), static_cast<QWidget*>(vs1Box_),
-                       static_cast<QWidget*>(vs2Box_)})
-        order.push_back(w);
-    for (QLineEdit* box : tapBoxes_) order.push_back(box);
-    order.push_back(bestFitBox_);
-    order.push_back(calculateButton_);
-    for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+    // Keyboard: the series column by column, tap count, current, the boxes row by row, best fit, the button.
+    QWidget* order[] = {seriesOptions_[0].option, seriesOptions_[1].option, seriesOptions_[2].option,
+                        seriesOptions_[3].option, seriesOptions_[4].option, seriesOptions_[5].option,
+                        tapCountBox_,             tapCountSpin_,            currentList_,
+                        vs1Box_,                  vs2Box_,                  tapBoxes_[0],
+                        tapBoxes_[1],             tapBoxes_[2],             tapBoxes_[3],
+                        bestFitBox_,              calculateButton_};
+    for (size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
     for (QLineEdit* box : {vs1Box_, vs2Box_}) kit::enterPresses(box, calculateButton_);
     for (QLineEdit* box : tapBoxes_) kit::enterPresses(box, calculateButton_);
 
