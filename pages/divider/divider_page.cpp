@@ -34,7 +34,7 @@ constexpr int kVs2Left[4] = {2850, 3900, 4950, 6000};
 constexpr int kVs2CaptionLeft[4] = {2760, 3810, 4860, 5910};
 
 // A resistor body asked to take more than 0.25 W: a warm orange, far from
-// the white of the others on any palette.
+// the paper of the others on a light palette and on a dark one.
 const QColor kOverRatedFill(0xF0, 0x80, 0x20);
 
 // The series options: two columns of three rows.
@@ -204,7 +204,7 @@ void DividerPage::resetValueLabels() {
         valueLabels_[i]->setText(QStringLiteral("R%1").arg(i + 1));
         valueLabels_[i]->setToolTip(QString());
         valueLabels_[i]->setAccessibleDescription(QString());
-        resistorBodies_[i]->setFill(Qt::white);
+        resistorBodies_[i]->setFill(kit::kPaper);
     }
     tapErrorValue_->clear();
     currentValue_->clear();
@@ -286,7 +286,7 @@ void DividerPage::calculate() {
         valueLabels_[j]->setToolTip(kit::qs(power.description));
         valueLabels_[j]->setAccessibleDescription(kit::qs(power.description));
         // Over a quarter watt the body glows: a common small resistor would run too hot.
-        resistorBodies_[j]->setFill(power.overRating ? kOverRatedFill : QColor(Qt::white));
+        resistorBodies_[j]->setFill(power.overRating ? kit::Tint(kOverRatedFill) : kit::kPaper);
     }
 }
 

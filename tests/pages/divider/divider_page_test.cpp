@@ -45,7 +45,8 @@ struct Page {
             const QString spoken = QAccessible::queryAccessibleInterface(l)->text(QAccessible::Description);
             const QString tip = l->toolTip();
             s += " / " + (tip.isEmpty() || tip == spoken ? tip.toStdString() : "tooltip differs");
-            if (w.rect(("resistorBody" + std::to_string(i)).c_str())->fill() != QColor(Qt::white)) s += " !";
+            const QColor fill = w.rect(("resistorBody" + std::to_string(i)).c_str())->fill();
+            if (fill != l->palette().color(QPalette::Base)) s += " !";
         }
         return s;
     }
