@@ -94,13 +94,14 @@ DividerPage::DividerPage(QWidget* window, kit::Messages& messages)
     d->addLine("networkSeparator", 150, 1380, 6540, 1380);
     kit::label(f, "networkHeading", {150, 1470, 1800, 255}, QStringLiteral("Resistor Network"));
 
-    // What the chain shown costs, on the heading's line.
-    QLabel* tapErrorCaption =
-        kit::label(f, "tapErrorCaption", {2130, 1470, 1320, 255}, QStringLiteral("Largest tap error"));
+    // What the chain shown costs, on the heading's line. The captions keep names of their own, so
+    // they are not spoken as the readouts they label.
+    QLabel* tapErrorCaption = kit::label(f, "tapErrorCaption", {2130, 1470, 1320, 255},
+                                         QStringLiteral("Largest tap error"), QStringLiteral("Largest tap error"));
     tapErrorValue_ = kit::label(f, "tapErrorValue", {3450, 1470, 1005, 255}, QString(),
                                 QStringLiteral("Largest tap error value"));
-    QLabel* currentCostCaption =
-        kit::label(f, "chainCurrentCaption", {4470, 1470, 1080, 255}, QStringLiteral("Chain current"));
+    QLabel* currentCostCaption = kit::label(f, "chainCurrentCaption", {4470, 1470, 1080, 255},
+                                            QStringLiteral("Chain current"), QStringLiteral("Chain current"));
     currentValue_ = kit::label(f, "chainCurrentValue", {5580, 1470, 960, 255}, QString(),
                                QStringLiteral("Chain current value"));
     tapErrorCaption->setBuddy(tapErrorValue_);

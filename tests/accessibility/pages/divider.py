@@ -67,5 +67,6 @@ examples = [
 ]
 
 # Further states the Orca walk Tabs through, after a walk for each option (steps as in the examples):
-# two, three and four taps.
-modes = [[("step", "Voltage tap count", taps)] for taps in (2, 3, 4)]
+# two, three and four taps, then a best fit in E192 with its readouts shown.
+modes = [[("step", "Voltage tap count", taps)] for taps in (2, 3, 4)] + [
+    [("choose", "E192 series"), ("tick", "Best fit of the whole chain"), ("press", "Calculate resistance values")]]
