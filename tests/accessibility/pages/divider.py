@@ -67,6 +67,8 @@ examples = [
 ]
 
 # Further states the Orca walk Tabs through, after a walk for each option (steps as in the examples):
-# two, three and four taps, then a best fit in E192 with its readouts shown.
+# two, three and four taps, then back to one tap (the others are empty) for a best fit in E192 with its
+# readouts shown.
 modes = [[("step", "Voltage tap count", taps)] for taps in (2, 3, 4)] + [
-    [("choose", "E192 series"), ("tick", "Best fit of the whole chain"), ("press", "Calculate resistance values")]]
+    [("step", "Voltage tap count", 1), ("choose", "E192 series"), ("tick", "Best fit of the whole chain"),
+     ("press", "Calculate resistance values"), ("read", "label", "Largest tap error value", "0 mV")]]
