@@ -1,9 +1,10 @@
-// Throughput of the shared value routines every page runs on each click.
+// Throughput of the shared value routines every page runs on each click, and of the divider's best fit.
 #include <benchmark/benchmark.h>
 
 #include <string>
 #include <vector>
 
+#include "pages/divider/divider_calc.h"
 #include "values/values.h"
 
 namespace {
@@ -45,6 +46,14 @@ void BM_FormatVolt(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_FormatVolt);
+
+// The largest best fit: four taps, five resistors, 4^5 = 1024 chains of E192 values.
+void BM_DividerBestFitFourTapsE192(benchmark::State& state) {
+    ohm::DividerInput in{4, "12v", "0v", {"9.7v", "6.1v", "3.3v", "1.2v"}, 3, ohm::Series::E192, true};
+    for (auto _ : state) benchmark::DoNotOptimize(ohm::CalcDivider(in));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_DividerBestFitFourTapsE192)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

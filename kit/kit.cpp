@@ -1,6 +1,7 @@
 #include "kit/kit.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -114,6 +115,11 @@ SpinButton* spin(QWidget* parent, const char* name, TwipRect r, const QString& a
     s->upArrow()->setAccessibleName(QStringLiteral("Increase ") + accessibleName);
     s->downArrow()->setAccessibleName(QStringLiteral("Decrease ") + accessibleName);
     return s;
+}
+
+QCheckBox* checkBox(QWidget* parent, const char* name, TwipRect r, const QString& caption,
+                    const QString& accessibleName) {
+    return named(new QCheckBox(caption, parent), name, r, accessibleName);
 }
 
 void selectAll(QLineEdit* box) {

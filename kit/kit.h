@@ -11,6 +11,7 @@
 #include <string_view>
 
 class QAbstractButton;
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -58,6 +59,8 @@ QComboBox* list(QWidget* parent, const char* name, TwipRect r, const QString& ac
 OptionButton* option(QWidget* parent, const char* name, TwipRect r, const QString& caption,
                      const QString& accessibleName = {});
 SpinButton* spin(QWidget* parent, const char* name, TwipRect r, const QString& accessibleName);
+QCheckBox* checkBox(QWidget* parent, const char* name, TwipRect r, const QString& caption,
+                    const QString& accessibleName = {});
 
 // Select-all as the pages expect it: the whole text selected with the caret
 // at the start, then the keyboard focus on the box.

@@ -60,6 +60,9 @@ public:
         return QAccessibleWidget::interface_cast(t);
     }
     QString text(QAccessible::Text t) const override {
+        // A description the page gives (a resistor's power) says more than the text again.
+        if (t == QAccessible::Description && !widget()->accessibleDescription().isEmpty())
+            return widget()->accessibleDescription();
         if (t == QAccessible::Value || t == QAccessible::Description) return shown();
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
             return captionedName(static_cast<QLabel*>(widget()));

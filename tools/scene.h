@@ -34,6 +34,7 @@ void setText(ohm::MainWindow& w, const char* box, const QString& text);
 void pick(ohm::MainWindow& w, const char* list, int index);
 void click(ohm::MainWindow& w, const char* button);
 void choose(ohm::MainWindow& w, const char* option);
+void tick(ohm::MainWindow& w, const char* checkBox);
 void stepUp(ohm::MainWindow& w, const char* spin, int steps);
 
 }  // namespace scenes

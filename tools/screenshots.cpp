@@ -48,6 +48,7 @@ void click(ohm::MainWindow& w, QAccessible::Role role, const char* button) {
 
 void click(ohm::MainWindow& w, const char* button) { click(w, QAccessible::Button, button); }
 void choose(ohm::MainWindow& w, const char* option) { click(w, QAccessible::RadioButton, option); }
+void tick(ohm::MainWindow& w, const char* checkBox) { click(w, QAccessible::CheckBox, checkBox); }
 
 void stepUp(ohm::MainWindow& w, const char* spin, int steps) {
     if (auto* s = qobject_cast<kit::SpinButton*>(uitest::findOnShownPage(&w, QAccessible::SpinBox, QString::fromUtf8(spin))))

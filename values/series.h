@@ -108,4 +108,17 @@ constexpr std::string_view NameOf(Series series) {
 // zero, negatives and non-numbers.
 std::optional<Series> CoarsestSeriesHolding(double ohms);
 
+// The value of a series nearest to `value`, worked in single precision as
+// the divider fits: the decade's nearest value by absolute difference, an
+// exact midpoint going to the smaller value, and above the midpoint between
+// the decade's last value and 10, the next decade's 1. Zero, negatives and
+// non-numbers come back unchanged.
+float NearestInSeries(float value, Series series);
+
+// The two values of a series below `value` and the two at or above it, in
+// rising order, in double precision (4700 in E12 gives 3300, 3900, 4700,
+// 5600). A value within a millionth of a series value counts as that value.
+// Zero, negatives and non-numbers give `value` four times.
+std::array<double, 4> SeriesNeighbours(double value, Series series);
+
 }  // namespace ohm

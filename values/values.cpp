@@ -252,6 +252,16 @@ std::string CapZeroPrompt() {
 
 std::string WholeText(long long value) { return std::to_string(value); }
 
+std::string MillivoltsText(double volts) {
+    // Clamped well inside long long, so the conversion is always defined.
+    const double mv = std::clamp(std::round(ClampFinite(volts) * 1000), -1e15, 1e15);
+    return WholeText(static_cast<long long>(mv)) + " mV";
+}
+
+std::string CurrentText(double amperes) { return EngineeringText(amperes, 3, "A", -6, 0, Prefixes::MetricAscii); }
+
+std::string PowerText(double watts) { return EngineeringText(watts, 3, "W", -6, 0, Prefixes::MetricAscii); }
+
 namespace {
 
 // One row of a formatting table: the single-precision range it covers.

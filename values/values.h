@@ -70,6 +70,13 @@ enum class Prefixes {
 std::string EngineeringText(double value, int figures, std::string_view unit, int lowestPower, int highestPower,
                             Prefixes style);
 
+// A voltage difference in whole millivolts, halves away from zero: "31 mV".
+std::string MillivoltsText(double volts);
+// A current to three significant figures in uA, mA or A: "961 uA", "1.03 mA".
+std::string CurrentText(double amperes);
+// A power to three significant figures in uW, mW or W: "11.1 mW", "1.2 W".
+std::string PowerText(double watts);
+
 // The range a resistor may lie in at its tolerance, each end to four
 // significant figures in the resistor form: 4700 ohms at 5% is
 // "4.465K to 4.935K".

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <span>
 
 #include "values/series.h"
 #include "values/values.h"
@@ -49,53 +48,106 @@ std::vector<std::string> FittedTaps(const std::array<float, 6>& volts, const std
     return taps;
 }
 
+// A best-fit candidate chain and how well it meets the taps asked.
+struct ChainScore {
+    std::array<double, 5> ohms{};
+    double worstError = 0;  // volts
+    double errorSum = 0;    // volts
+    double totalGap = 0;    // ohms from the ideal total
+};
+
+// Errors below a microvolt and totals within a micro-ohm count as equal.
+constexpr double kSameVolts = 1e-6;
+constexpr double kSameOhms = 1e-6;
+
+bool Better(const ChainScore& a, const ChainScore& b, int resistors) {
+    if (std::fabs(a.worstError - b.worstError) >= kSameVolts) return a.worstError < b.worstError;
+    if (std::fabs(a.errorSum - b.errorSum) >= kSameVolts) return a.errorSum < b.errorSum;
+    if (std::fabs(a.totalGap - b.totalGap) >= kSameOhms) return a.totalGap < b.totalGap;
+    for (int j = 0; j < resistors; ++j)
+        if (std::fabs(a.ohms[j] - b.ohms[j]) >= kSameOhms) return a.ohms[j] < b.ohms[j];
+    return false;
+}
+
+// The tap voltages a chain gives (unrounded) less those asked; volts runs
+// from Vs1 (index 0) to Vs2 (index n + 1).
+template <typename Ohms>
+void TapErrors(const std::array<float, 6>& volts, const Ohms& ohms, int n, double& worst, double& sum) {
+    double total = 0;
+    for (int j = 0; j <= n; ++j) total += ohms[j];
+    const double span = static_cast<double>(volts[n + 1]) - volts[0];
+    double below = 0;
+    worst = 0;
+    sum = 0;
+    for (int i = 1; i <= n; ++i) {
+        below += ohms[i - 1];
+        const double error = std::fabs(volts[0] + span * below / total - volts[i]);
+        worst = std::max(worst, error);
+        sum += error;
+    }
+}
+
+// Every chain whose resistors are each one of the two series values below
+// their ideal or the two at or above it (4^(n + 1), at most 1024 chains),
+// searched whole. Left out: a chain drawing more than 10% off the current
+// asked, or holding a resistor outside 0.01 ohm to 10M.
+std::optional<std::array<double, 5>> BestFitChain(const std::array<float, 6>& volts, const std::array<float, 6>& ideal,
+                                                  int n, double current, Series series) {
+    const int resistors = n + 1;
+    std::array<std::array<double, 4>, 5> candidates{};
+    double idealTotal = 0;
+    for (int j = 0; j < resistors; ++j) {
+        candidates[j] = SeriesNeighbours(ideal[j], series);
+        idealTotal += ideal[j];
+    }
+    const double drop = std::fabs(static_cast<double>(volts[n + 1]) - volts[0]);
+
+    std::optional<ChainScore> best;
+    const int chains = 1 << (2 * resistors);
+    for (int code = 0; code < chains; ++code) {
+        ChainScore chain;
+        double total = 0;
+        bool inRange = true;
+        for (int j = 0; j < resistors; ++j) {
+            chain.ohms[j] = candidates[j][(code >> (2 * j)) & 3];
+            inRange = inRange && chain.ohms[j] >= 0.01 && chain.ohms[j] <= 1e7;
+            total += chain.ohms[j];
+        }
+        if (!inRange || std::fabs(drop / total - current) > 0.1 * current) continue;
+        TapErrors(volts, chain.ohms, n, chain.worstError, chain.errorSum);
+        chain.totalGap = std::fabs(total - idealTotal);
+        if (!best || Better(chain, *best, resistors)) best = chain;
+    }
+    if (!best) return std::nullopt;
+    return best->ohms;
+}
+
+// What the chain shown costs: its tap errors, its current and each resistor's power.
+DividerCost CostOf(const std::array<float, 6>& volts, const std::array<float, 6>& ohms, int n) {
+    DividerCost cost;
+    double total = 0;
+    for (int j = 0; j <= n; ++j) total += ohms[j];
+    double sum = 0;
+    TapErrors(volts, ohms, n, cost.largestTapError, sum);
+    cost.current = std::fabs(static_cast<double>(volts[n + 1]) - volts[0]) / total;
+    cost.largestTapErrorText = MillivoltsText(cost.largestTapError);
+    cost.currentText = CurrentText(cost.current);
+    for (int j = 0; j <= n; ++j) {
+        ResistorPower p;
+        p.watts = cost.current * cost.current * ohms[j];
+        p.overRating = p.watts > 0.25;
+        p.description = "Power " + PowerText(p.watts) + (p.overRating ? ", over 0.25 W" : "");
+        cost.power.push_back(std::move(p));
+    }
+    return cost;
+}
+
 }  // namespace
 
 float DividerVolts(double value) {
     const float v = Single(value);
     // 0.55, not 0.5: readings are nudged up before truncation, so 1.2346 reads 1.24.
     return Single(std::floor(static_cast<double>(v) * 100 + 0.55) / 100);
-}
-
-float FitToSeries(float ideal, DividerSeries series) {
-    if (series == DividerSeries::Ideal || !(ideal > 0.0F) || !std::isfinite(ideal)) return ideal;
-
-    // Normalise to 1 <= x < 10 with ideal = x * 10^exponent.
-    float x = ideal;
-    int exponent = 0;
-    while (x >= 10.0F) {
-        x = Single(static_cast<double>(x) / 10);
-        ++exponent;
-    }
-    while (x < 1.0F) {
-        x = Single(static_cast<double>(x) * 10);
-        --exponent;
-    }
-
-    // Nearest by absolute difference; on a tie the earlier (smaller) value
-    // stays. Each list value is taken in single precision, as x is, so that
-    // x = 1.1 lies exactly halfway between 1 and 1.2 and keeps 1.
-    const std::span<const double> values =
-        series == DividerSeries::E12 ? std::span<const double>(kE12Decade) : std::span<const double>(kE24Decade);
-    float nearest = x;
-    double preferred = 1;
-    for (const double s : values) {
-        const float delta = Single(std::fabs(static_cast<double>(x) - static_cast<double>(Single(s))));
-        if (delta < nearest) {
-            nearest = delta;
-            preferred = s;
-        }
-    }
-
-    // Above the midpoint between the decade's top value and 10, the next
-    // decade's 1 is nearer: 9.1 between 8.2 and 10 for E12, 9.55 between 9.1
-    // and 10 for E24 (an ideal 92K stays 91K, it does not jump to 100K).
-    const float top = series == DividerSeries::E12 ? 9.1F : 9.55F;
-    if (x > top) {
-        preferred = 1;
-        ++exponent;
-    }
-    return Single(std::pow(10.0, exponent) * preferred);
 }
 
 DividerResult CalcDivider(const DividerInput& in) {
@@ -174,10 +226,19 @@ DividerResult CalcDivider(const DividerInput& in) {
         ohms[i - 1] = Single(static_cast<double>(total) / share);
     }
 
-    if (in.series != DividerSeries::Ideal) {
-        for (int j = 0; j <= n; ++j) ohms[j] = FitToSeries(ohms[j], in.series);
+    if (in.series) {
+        std::optional<std::array<double, 5>> chain;
+        if (in.bestFit) {
+            chain = BestFitChain(volts, ohms, n, std::pow(10.0, currentIndex + 1) / 1e7, *in.series);
+            if (!chain)
+                out.noChainMessage = "No chain of " + std::string(NameOf(*in.series)) + " values draws within 10% of " +
+                                     std::string(kDividerCurrents[currentIndex]) +
+                                     " with every resistor from 0.01 ohms to 10M, so each resistor is fitted on its own.";
+        }
+        for (int j = 0; j <= n; ++j) ohms[j] = chain ? Single((*chain)[j]) : NearestInSeries(ohms[j], *in.series);
         out.fittedTapText = FittedTaps(volts, ohms, n, drop);
     }
+    out.cost = CostOf(volts, ohms, n);
 
     for (int j = 0; j <= n; ++j) {
         const std::string name = "R" + WholeText(j + 1);

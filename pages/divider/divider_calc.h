@@ -1,6 +1,6 @@
 // The potential divider: a chain of n + 1 resistors between two rails Vs1 and
 // Vs2 whose n joints (the taps) sit at the voltages asked for, for a chosen
-// chain current, either ideal or fitted to the E12 or E24 series.
+// chain current, either ideal or fitted to a preferred-value series.
 #pragma once
 
 #include <array>
@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-namespace ohm {
+#include "values/series.h"
 
-enum class DividerSeries { Ideal, E12, E24 };
+namespace ohm {
 
 // Which input check failed first.
 enum class DividerCheck { Vs1Range, Vs2Range, SupplyEqual, TapEmpty, TapRange, TapOrder };
@@ -24,13 +24,18 @@ enum class DividerBox { Vs1, Vs2, Tap };
 
 inline constexpr int kDividerMaxTaps = 4;
 
+// The entries of the current list: 10^(k+1) / 10^7 amperes for entry k.
+inline constexpr std::array<std::string_view, 6> kDividerCurrents = {"1uA", "10uA", "100uA", "1mA", "10mA", "100mA"};
+
 struct DividerInput {
     int taps = 1;  // n, 1 to 4
     std::string vs1;
     std::string vs2;
     std::array<std::string, kDividerMaxTaps> tap;  // the texts of tap boxes 1 to n
     int current = 2;  // index of the current list: 10^(k+1) / 10^7 amperes
-    DividerSeries series = DividerSeries::Ideal;
+    std::optional<Series> series;  // none: the ideal values
+    // Fit the chain as a whole rather than resistor by resistor (fitted series only).
+    bool bestFit = false;
 };
 
 struct DividerFault {
@@ -47,6 +52,22 @@ struct DividerRangeMessage {
     std::string message;
 };
 
+// One resistor's dissipation: I squared R in the chain shown.
+struct ResistorPower {
+    double watts = 0;
+    bool overRating = false;   // more than a quarter-watt part takes
+    std::string description;   // "Power 11.1 mW", "Power 1.2 W, over 0.25 W"
+};
+
+// What the chain shown costs against what was asked.
+struct DividerCost {
+    double largestTapError = 0;  // volts: the largest |tap given - tap asked|, unrounded
+    double current = 0;          // amperes through the chain
+    std::string largestTapErrorText;  // "31 mV"
+    std::string currentText;          // "961 uA"
+    std::vector<ResistorPower> power;  // R1 first
+};
+
 struct DividerResult {
     // Rail boxes rewritten in the uniform voltage form (set once checked).
     std::optional<std::string> vs1Text;
@@ -58,7 +79,7 @@ struct DividerResult {
 
     // On success: the requested tap texts to keep (entries 0 to n - 1).
     std::vector<std::string> savedTapText;
-    // E12/E24: what the fitted chain really gives at taps 1 to n.
+    // Fitted: what the fitted chain really gives at taps 1 to n.
     std::vector<std::string> fittedTapText;
     // Captions of the n + 1 value labels, and the range messages met on the
     // way (each shown just before its own label is written).
@@ -66,6 +87,10 @@ struct DividerResult {
     std::vector<DividerRangeMessage> rangeMessages;
     // The resistors behind the captions, ohms.
     std::vector<float> resistors;
+    // On success: what the chain shown costs.
+    std::optional<DividerCost> cost;
+    // Best fit found no chain to qualify: why, shown after the resistor-by-resistor fit.
+    std::optional<std::string> noChainMessage;
 };
 
 DividerResult CalcDivider(const DividerInput& in);
@@ -73,8 +98,5 @@ DividerResult CalcDivider(const DividerInput& in);
 // A voltage as the divider reads it: rounded to hundredths with 0.55 added
 // before truncation, stored in single precision.
 float DividerVolts(double value);
-
-// One resistance moved to the nearest value of a series decade.
-float FitToSeries(float ideal, DividerSeries series);
 
 }  // namespace ohm

@@ -1,5 +1,6 @@
 #include "pages/divider/divider_page.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -32,7 +33,13 @@ constexpr int kTapLineBottom = 2640;
 constexpr int kVs2Left[4] = {2850, 3900, 4950, 6000};
 constexpr int kVs2CaptionLeft[4] = {2760, 3810, 4860, 5910};
 
-const char* const kCurrents[] = {"1uA", "10uA", "100uA", "1mA", "10mA", "100mA"};
+// A resistor body asked to take more than 0.25 W: a warm orange, far from
+// the paper of the others on a light palette and on a dark one.
+const QColor kOverRatedFill(0xF0, 0x80, 0x20);
+
+// The series options: two columns of three rows.
+constexpr int kSeriesLeft[2] = {2850, 3600};
+constexpr int kSeriesTop[3] = {510, 780, 1050};
 
 // Wire 2k leads into resistor k and wire 2k + 1 out of it.
 const char* const kWireNames[10] = {"wireIntoR1", "wireOutOfR1", "wireIntoR2", "wireOutOfR2", "wireIntoR3",
@@ -56,12 +63,18 @@ DividerPage::DividerPage(QWidget* window, kit::Messages& messages)
     instructions_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     kit::label(f, "seriesHeading", {2970, 240, 1155, 195}, QStringLiteral("Resistor Series"));
-    idealOption_ = kit::option(f, "idealOption", {3210, 510, 795, 225}, QStringLiteral("Ideal"),
-                               QStringLiteral("Ideal resistor values"));
-    e12Option_ = kit::option(f, "e12Option", {3210, 780, 675, 225}, QStringLiteral("E12"),
-                             QStringLiteral("E12 series"));
-    e24Option_ = kit::option(f, "e24Option", {3210, 1050, 675, 225}, QStringLiteral("E24"),
-                             QStringLiteral("E24 series"));
+    // Two columns under the heading: Ideal, E12, E24, then E48, E96, E192.
+    seriesOptions_[0] = {kit::option(f, "idealOption", {kSeriesLeft[0], kSeriesTop[0], 720, 225},
+                                     QStringLiteral("Ideal"), QStringLiteral("Ideal resistor values")),
+                         std::nullopt};
+    const Series fitted[] = {Series::E12, Series::E24, Series::E48, Series::E96, Series::E192};
+    for (int i = 1; i < 6; ++i) {
+        const QString name = kit::qs(NameOf(fitted[i - 1]));
+        const QByteArray objectName = name.toLower().toLatin1() + "Option";
+        seriesOptions_[i] = {kit::option(f, objectName.constData(), {kSeriesLeft[i / 3], kSeriesTop[i % 3], 720, 225},
+                                         name, name + QStringLiteral(" series")),
+                             fitted[i - 1]};
+    }
 
     QLabel* tapCountCaption = kit::label(f, "tapCountCaption", {4470, 600, 1125, 225}, QStringLiteral("Voltage Taps"));
     tapCountBox_ = kit::textBox(f, "tapCountBox", {5640, 570, 300, 315}, QStringLiteral("1"),
@@ -79,7 +92,21 @@ DividerPage::DividerPage(QWidget* window, kit::Messages& messages)
     currentCaption->setBuddy(currentList_);
 
     d->addLine("networkSeparator", 150, 1380, 6540, 1380);
-    kit::label(f, "networkHeading", {150, 1470, 2265, 255}, QStringLiteral("Resistor Network"));
+    kit::label(f, "networkHeading", {150, 1470, 1800, 255}, QStringLiteral("Resistor Network"));
+
+    // What the chain shown costs, on the heading's line. The captions keep names of their own, so
+    // they are not spoken as the readouts they label.
+    QLabel* tapErrorCaption = kit::label(f, "tapErrorCaption", {2130, 1470, 1320, 255},
+                                         QStringLiteral("Largest tap error"), QStringLiteral("Largest tap error"));
+    tapErrorValue_ = kit::label(f, "tapErrorValue", {3450, 1470, 1005, 255}, QString(),
+                                QStringLiteral("Largest tap error value"));
+    QLabel* currentCostCaption = kit::label(f, "chainCurrentCaption", {4470, 1470, 1080, 255},
+                                            QStringLiteral("Chain current"), QStringLiteral("Chain current"));
+    currentValue_ = kit::label(f, "chainCurrentValue", {5580, 1470, 960, 255}, QString(),
+                               QStringLiteral("Chain current value"));
+    tapErrorCaption->setBuddy(tapErrorValue_);
+    currentCostCaption->setBuddy(currentValue_);
+    for (QLabel* value : {tapErrorValue_, currentValue_}) kit::copyable(value);
 
     QLabel* vs1Caption = kit::label(f, "vs1Caption", {90, 1800, 675, 225}, QStringLiteral("Vs1"));
     vs2Caption_ = kit::label(f, "vs2Caption", {kVs2CaptionLeft[0], 1800, 675, 225}, QStringLiteral("Vs2"));
@@ -110,14 +137,19 @@ DividerPage::DividerPage(QWidget* window, kit::Messages& messages)
         tapNumbers_[i]->setBuddy(tapBoxes_[i]);
     }
 
+    bestFitBox_ = kit::checkBox(f, "bestFitBox", {150, 3465, 1200, 225}, QStringLiteral("Best fit"),
+                                QStringLiteral("Best fit of the whole chain"));
     calculateButton_ = kit::button(f, "calculateResistanceButton", {1410, 3390, 3825, 375},
                                    QStringLiteral("Calculate Resistance Values"),
                                    QStringLiteral("Calculate resistance values"));
 
-    // Keyboard: series, tap count, current, then the boxes row by row, then the button.
-    QWidget* order[] = {idealOption_, e12Option_,   e24Option_,   tapCountBox_, tapCountSpin_,
-                        currentList_, vs1Box_,      vs2Box_,      tapBoxes_[0], tapBoxes_[1],
-                        tapBoxes_[2], tapBoxes_[3], calculateButton_};
+    // Keyboard: the series column by column, tap count, current, the boxes row by row, best fit, the button.
+    QWidget* order[] = {seriesOptions_[0].option, seriesOptions_[1].option, seriesOptions_[2].option,
+                        seriesOptions_[3].option, seriesOptions_[4].option, seriesOptions_[5].option,
+                        tapCountBox_,             tapCountSpin_,            currentList_,
+                        vs1Box_,                  vs2Box_,                  tapBoxes_[0],
+                        tapBoxes_[1],             tapBoxes_[2],             tapBoxes_[3],
+                        bestFitBox_,              calculateButton_};
     for (size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
     for (QLineEdit* box : {vs1Box_, vs2Box_}) kit::enterPresses(box, calculateButton_);
     for (QLineEdit* box : tapBoxes_) kit::enterPresses(box, calculateButton_);
@@ -125,8 +157,9 @@ DividerPage::DividerPage(QWidget* window, kit::Messages& messages)
     connect(tapCountBox_, &QLineEdit::textChanged, this, &DividerPage::showTapCount);
     connect(tapCountSpin_, &kit::SpinButton::changed, this, &DividerPage::resetValueLabels);
     connect(currentList_, &QComboBox::currentIndexChanged, this, &DividerPage::resetValueLabels);
-    for (kit::OptionButton* series : {idealOption_, e12Option_, e24Option_})
-        connect(series, &kit::OptionButton::selected, this, &DividerPage::restoreRequestedTaps);
+    for (const SeriesOption& choice : seriesOptions_)
+        connect(choice.option, &kit::OptionButton::selected, this, [this, choice] { chooseSeries(choice.series); });
+    connect(bestFitBox_, &QCheckBox::toggled, this, &DividerPage::restoreRequestedTaps);
     connect(calculateButton_, &QPushButton::clicked, this, &DividerPage::calculate);
 }
 
@@ -137,11 +170,16 @@ void DividerPage::startUp() {
     tapBoxes_[0]->setText(QStringLiteral("5v"));
     for (int i = 1; i < 4; ++i) tapBoxes_[i]->clear();
     resetValueLabels();
-    for (const char* c : kCurrents) currentList_->addItem(QString::fromLatin1(c));
+    for (const std::string_view current : kDividerCurrents) currentList_->addItem(kit::qs(current));
     currentList_->setCurrentIndex(2);  // 100uA
     instructions_->setText(QStringLiteral(
         "Enter voltages required, to find closest preferred values select appropriate series."));
-    idealOption_->select();
+    seriesOptions_[0].option->select();
+}
+
+void DividerPage::chooseSeries(std::optional<Series> series) {
+    series_ = series;
+    restoreRequestedTaps();
 }
 
 void DividerPage::focusOnShow() { kit::focusBeforeLast(tapBoxes_[0]); }
@@ -163,7 +201,14 @@ void DividerPage::showNetwork(int n) {
 }
 
 void DividerPage::resetValueLabels() {
-    for (int i = 0; i < 5; ++i) valueLabels_[i]->setText(QStringLiteral("R%1").arg(i + 1));
+    for (int i = 0; i < 5; ++i) {
+        valueLabels_[i]->setText(QStringLiteral("R%1").arg(i + 1));
+        valueLabels_[i]->setToolTip(QString());
+        valueLabels_[i]->setAccessibleDescription(QString());
+        resistorBodies_[i]->setFill(kit::kPaper);
+    }
+    tapErrorValue_->clear();
+    currentValue_->clear();
 }
 
 void DividerPage::showTapCount() {
@@ -194,9 +239,8 @@ void DividerPage::calculate() {
     in.vs2 = kit::textOf(vs2Box_);
     for (int i = 0; i < in.taps && i < 4; ++i) in.tap[static_cast<size_t>(i)] = kit::textOf(tapBoxes_[i]);
     in.current = currentList_->currentIndex();
-    in.series = e12Option_->isChecked()   ? DividerSeries::E12
-                : e24Option_->isChecked() ? DividerSeries::E24
-                                          : DividerSeries::Ideal;
+    in.series = series_;
+    in.bestFit = bestFitBox_->isChecked();
 
     const DividerResult r = CalcDivider(in);
 
@@ -227,10 +271,23 @@ void DividerPage::calculate() {
         hasLeft_[i] = true;
     }
 
+    if (r.noChainMessage) messages_.show(*r.noChainMessage, kit::kAppTitle);
+
     for (size_t j = 0; j < r.captions.size() && j < 5; ++j) {
         for (const DividerRangeMessage& m : r.rangeMessages)
             if (m.resistor == static_cast<int>(j)) messages_.show(m.message, kit::kAppTitle);
         valueLabels_[j]->setText(kit::qs(r.captions[j]));
+    }
+
+    if (!r.cost) return;
+    tapErrorValue_->setText(kit::qs(r.cost->largestTapErrorText));
+    currentValue_->setText(kit::qs(r.cost->currentText));
+    for (size_t j = 0; j < r.cost->power.size() && j < 5; ++j) {
+        const ResistorPower& power = r.cost->power[j];
+        valueLabels_[j]->setToolTip(kit::qs(power.description));
+        valueLabels_[j]->setAccessibleDescription(kit::qs(power.description));
+        // Over a quarter watt the body glows: a common small resistor would run too hot.
+        resistorBodies_[j]->setFill(power.overRating ? kit::Tint(kOverRatedFill) : kit::kPaper);
     }
 }
 

@@ -6,10 +6,14 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <string>
+
+#include "values/series.h"
 
 #include "pages/page.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -33,9 +37,10 @@ public:
 
     // Redraws the chain for the tap count its box shows ("1" to "4").
     void showTapCount();
-    // Puts "R1".."R5" back over the resistors, forgetting the last values.
+    // Puts "R1".."R5" back over the resistors, forgetting the last values
+    // and what they cost.
     void resetValueLabels();
-    // A series was chosen: the asked-for taps come back, the values go.
+    // A series or the best fit was chosen: the asked-for taps come back, the values go.
     void restoreRequestedTaps();
     void calculate();
 
@@ -45,11 +50,18 @@ private:
     std::array<std::string, 6> savedTapText_;
 
     void showNetwork(int taps);
+    void chooseSeries(std::optional<Series> series);
+
+    // The series the resistors are fitted to; none: the ideal values.
+    std::optional<Series> series_;
 
     QLabel* instructions_ = nullptr;
-    kit::OptionButton* idealOption_ = nullptr;
-    kit::OptionButton* e12Option_ = nullptr;
-    kit::OptionButton* e24Option_ = nullptr;
+    // The series options, "Ideal" first, in two columns.
+    struct SeriesOption {
+        kit::OptionButton* option;
+        std::optional<Series> series;
+    };
+    std::array<SeriesOption, 6> seriesOptions_{};
     QLineEdit* tapCountBox_ = nullptr;
     kit::SpinButton* tapCountSpin_ = nullptr;
     QComboBox* currentList_ = nullptr;
@@ -64,7 +76,11 @@ private:
     std::array<kit::Line*, 4> tapLines_{};
     std::array<QLineEdit*, 4> tapBoxes_{};
     std::array<QLabel*, 4> tapNumbers_{};
+    QCheckBox* bestFitBox_ = nullptr;
     QPushButton* calculateButton_ = nullptr;
+    // What the chain shown costs.
+    QLabel* tapErrorValue_ = nullptr;
+    QLabel* currentValue_ = nullptr;
 
     // What the last successful calculation left in each tap box. A series
     // click puts the requested voltage back only where the box still shows

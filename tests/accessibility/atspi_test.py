@@ -259,8 +259,8 @@ def pick(app, acc, entry):
 def run_example(program, page, steps):
     app = program.app
     open_page(program, page.tab)
-    roles = {"choose": "radio button", "type": "text", "pick": "combo box", "step": "spin button",
-             "press": "push button"}
+    roles = {"choose": "radio button", "tick": "check box", "type": "text", "pick": "combo box",
+             "step": "spin button", "press": "push button"}
     for step in steps:
         verb, where = step[0], "%s, %s" % (page.tab, step)
         if verb == "message":
@@ -271,12 +271,12 @@ def run_example(program, page, steps):
                 do_action(ok, "Press")
                 check(wait_for(lambda: message_box(app) is None), where + ": OK closes it")
             continue
-        role = step[1] if verb == "read" else roles[verb]
-        name = step[2] if verb == "read" else step[1]
+        role = step[1] if verb in ("read", "describe") else roles[verb]
+        name = step[2] if verb in ("read", "describe") else step[1]
         acc = control(app, role, name, page.tab)
         if acc is None:
             return
-        if verb == "choose":
+        if verb in ("choose", "tick"):
             do_action(acc, "Toggle")
         elif verb == "type":
             acc.queryEditableText().setTextContents(step[2])
@@ -290,6 +290,10 @@ def run_example(program, page, steps):
             expected = step[3]
             check(wait_for(lambda: text_of(acc) == expected, timeout=5),
                   where + ": reads %r (got %r)" % (expected, text_of(acc)))
+        elif verb == "describe":
+            expected = step[3]
+            check(wait_for(lambda: acc.description == expected, timeout=5),
+                  where + ": is described as %r (got %r)" % (expected, acc.description))
 
 
 def load_pages(only):

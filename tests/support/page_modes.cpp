@@ -33,6 +33,13 @@ const std::vector<PageMode>& pageModes() {
          {tab("Potential Dividers"), stepUp("Voltage tap count", 3), type("Tap 1 voltage", "8v"),
           type("Tap 2 voltage", "6v"), type("Tap 3 voltage", "3.3v"), type("Tap 4 voltage", "1.2v"),
           pick("Divider Current", 3), choose("E24 series"), click("Calculate resistance values")}},
+        {"Potential Dividers, 2 taps, best fit in E192",
+         {tab("Potential Dividers"), stepUp("Voltage tap count", 1), type("Vs1, first supply voltage", "999v"),
+          type("Tap 1 voltage", "123v"), type("Tap 2 voltage", "0.01v"), pick("Divider Current", 5),
+          choose("E192 series"), tick("Best fit of the whole chain"), click("Calculate resistance values")}},
+        {"Potential Dividers, 1 tap, resistors over 0.25 W in E96",
+         {tab("Potential Dividers"), type("Vs1, first supply voltage", "-999v"), type("Tap 1 voltage", "-500v"),
+          pick("Divider Current", 5), choose("E96 series"), click("Calculate resistance values")}},
         {"CMOS Monostables, Fixed", {tab("CMOS Monostables"), click("Calculate the timing resistor")}},
         {"CMOS Monostables, Range",
          {tab("CMOS Monostables"), choose("Range timing mode"), click("Calculate the timing resistor")}},
@@ -58,6 +65,7 @@ namespace {
 QAccessible::Role roleOf(Step::Kind kind) {
     switch (kind) {
         case Step::Kind::Choose: return QAccessible::RadioButton;
+        case Step::Kind::Tick: return QAccessible::CheckBox;
         case Step::Kind::Type: return QAccessible::EditableText;
         case Step::Kind::Pick: return QAccessible::ComboBox;
         case Step::Kind::Click: return QAccessible::Button;
@@ -91,6 +99,7 @@ std::string reach(QWidget* window, const PageMode& mode) {
         if (w == nullptr) return std::string("no single control named \"") + step.name + "\" on the page showing";
         switch (step.kind) {
             case Step::Kind::Choose:
+            case Step::Kind::Tick:
             case Step::Kind::Click: static_cast<QAbstractButton*>(w)->click(); break;
             case Step::Kind::Type: static_cast<QLineEdit*>(w)->setText(QString::fromUtf8(step.text)); break;
             case Step::Kind::Pick: static_cast<QComboBox*>(w)->setCurrentIndex(step.count); break;

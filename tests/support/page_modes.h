@@ -12,7 +12,7 @@ class QWidget;
 namespace uitest {
 
 struct Step {
-    enum class Kind { Tab, Choose, Type, Pick, Click, StepUp };
+    enum class Kind { Tab, Choose, Tick, Type, Pick, Click, StepUp };
     Kind kind;
     const char* name;          // tab caption or spoken name of the control
     const char* text = "";     // typed text
@@ -21,6 +21,7 @@ struct Step {
 
 inline Step tab(const char* caption) { return {Step::Kind::Tab, caption}; }
 inline Step choose(const char* option) { return {Step::Kind::Choose, option}; }
+inline Step tick(const char* checkBox) { return {Step::Kind::Tick, checkBox}; }
 inline Step type(const char* box, const char* text) { return {Step::Kind::Type, box, text}; }
 inline Step pick(const char* list, int entry) { return {Step::Kind::Pick, list, "", entry}; }
 inline Step click(const char* button) { return {Step::Kind::Click, button}; }

@@ -54,3 +54,33 @@ TEST(Series, CoarsestSeriesHoldingAValue) {
     for (const auto& [ohms, series] : rows) EXPECT_EQ(ohm::CoarsestSeriesHolding(ohms), series) << ohms;
 }
 }  // namespace
+
+namespace {
+// Worked against the tables: exact decimal midpoints are ties and keep the smaller value; above the midpoint
+// between a decade's last value and 10 (9.1 for E12, 9.55 for E24, 9.94 for E192) comes the next decade's 1.
+TEST(Series, NearestInSeries) {
+    using S = ohm::Series;
+    const struct { float value; S series; float nearest; } rows[] = {
+        {9100, S::E12, 8200}, {95500, S::E24, 91000}, {96000, S::E24, 100000}, {0.5F, S::E12, 0.47F},
+        {30000, S::E12, 27000}, {110000, S::E12, 100000}, {92000, S::E24, 91000}, {4800, S::E96, 4750},
+        {4810, S::E48, 4870}, {9930, S::E192, 9880}, {9950, S::E192, 10000}, {0.0987F, S::E192, 0.0988F}, {0, S::E24, 0}};
+    for (const auto& [value, series, nearest] : rows)
+        EXPECT_FLOAT_EQ(ohm::NearestInSeries(value, series), nearest) << value << " " << ohm::NameOf(series);
+}
+}  // namespace
+
+namespace {
+// The best fit's candidates, worked against the tables: a value in the series counts as "at" it (also to
+// within a millionth, as a single-precision ideal may miss it), and the neighbours cross decades.
+TEST(Series, TwoNeighboursBelowAndTwoAtOrAbove) {
+    using S = ohm::Series;
+    using Four = std::array<double, 4>;
+    const struct { double value; S series; Four four; } rows[] = {
+        {4700, S::E12, {3300, 3900, 4700, 5600}}, {4800, S::E12, {3900, 4700, 5600, 6800}},
+        {11500, S::E24, {10000, 11000, 12000, 13000}}, {900, S::E24, {750, 820, 910, 1000}},
+        {1.05, S::E6, {0.68, 1, 1.5, 2.2}}, {0.27F, S::E12, {0.18, 0.22, 0.27, 0.33}},
+        {9950, S::E192, {9760, 9880, 10000, 10100}}, {0, S::E24, {0, 0, 0, 0}}};
+    for (const auto& [value, series, four] : rows)
+        EXPECT_EQ(ohm::SeriesNeighbours(value, series), four) << value << " " << ohm::NameOf(series);
+}
+}  // namespace

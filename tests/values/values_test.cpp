@@ -151,3 +151,15 @@ TEST(ToleranceRangeText, BothEndsToFourFigures) {
     EXPECT_EQ(ohm::ToleranceRangeText(0.47, 20), "0.376 to 0.564");
 }
 }  // namespace
+
+namespace {
+// What a divider costs: whole millivolts, halves away from zero, nothing unreadable; current and power as
+// EngineeringText writes them under u, m or no prefix.
+TEST(CostReadouts, MillivoltsCurrentAndPower) {
+    const std::pair<double, const char*> millivolts[] = {{0.0310, "31 mV"}, {0.0055, "6 mV"}, {-0.0065, "-7 mV"},
+        {-0.0004, "0 mV"}, {1.5, "1500 mV"}, {NAN, "0 mV"}, {1e300, "1000000000000000 mV"}};
+    for (const auto& [volts, text] : millivolts) EXPECT_EQ(ohm::MillivoltsText(volts), text) << volts;
+    EXPECT_EQ(ohm::CurrentText(0.11) + ", " + ohm::CurrentText(1.5), "110 mA, 1.5 A");
+    EXPECT_EQ(ohm::PowerText(0.000000525) + ", " + ohm::PowerText(0.25), "0.525 uW, 250 mW");
+}
+}  // namespace

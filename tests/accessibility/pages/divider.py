@@ -12,6 +12,9 @@ options = {
     "Ideal resistor values": _ONE_TAP,
     "E12 series": _ONE_TAP,
     "E24 series": _ONE_TAP,
+    "E48 series": _ONE_TAP,
+    "E96 series": _ONE_TAP,
+    "E192 series": _ONE_TAP,
 }
 
 examples = [
@@ -41,6 +44,19 @@ examples = [
      ("read", "text", "Tap 1 voltage", "7.1v"), ("read", "text", "Tap 2 voltage", "2.91v"),
      ("choose", "E24 series"), ("read", "text", "Tap 1 voltage", "7v"), ("read", "text", "Tap 2 voltage", "3v"),
      ("read", "label", "R1 value", "R1")],
+    # Fitted as a whole, 15 V to 0 V with taps at 3.5 V and 2.6 V lands within 31 mV (resistor by resistor
+    # misses by 206 mV); each resistor's power is in its description, 961 uA through 12K being 11.1 mW.
+    [("type", "Vs1, first supply voltage", "15v"), ("step", "Voltage tap count", 2),
+     ("type", "Tap 1 voltage", "3.5v"), ("type", "Tap 2 voltage", "2.6v"), ("pick", "Divider Current", "1mA"),
+     ("choose", "E24 series"), ("tick", "Best fit of the whole chain"), ("press", "Calculate resistance values"),
+     ("read", "label", "R1 value", "12K"), ("read", "label", "R2 value", "910"), ("read", "label", "R3 value", "2.7K"),
+     ("read", "text", "Tap 1 voltage", "3.47v"), ("read", "text", "Tap 2 voltage", "2.6v"),
+     ("read", "label", "Largest tap error value", "31 mV"), ("read", "label", "Chain current value", "961 uA"),
+     ("describe", "label", "R1 value", "Power 11.1 mW")],
+    # 100 mA through 40 ohms is 0.4 W, more than a quarter-watt resistor takes: the description says so.
+    [("type", "Vs1, first supply voltage", "12v"), ("type", "Tap 1 voltage", "8v"),
+     ("pick", "Divider Current", "100mA"), ("choose", "E96 series"), ("press", "Calculate resistance values"),
+     ("read", "label", "R1 value", "40.2"), ("describe", "label", "R1 value", "Power 397 mW, over 0.25 W")],
     # A tap outside the supply: the message names it.
     [("type", "Tap 1 voltage", "12v"), ("press", "Calculate resistance values"),
      ("message", "Voltage tap 1 is not within the supply voltage specified!")],
@@ -51,5 +67,8 @@ examples = [
 ]
 
 # Further states the Orca walk Tabs through, after a walk for each option (steps as in the examples):
-# two, three and four taps.
-modes = [[("step", "Voltage tap count", taps)] for taps in (2, 3, 4)]
+# two, three and four taps, then back to one tap (the others are empty) for a best fit in E192 with its
+# readouts shown.
+modes = [[("step", "Voltage tap count", taps)] for taps in (2, 3, 4)] + [
+    [("step", "Voltage tap count", 1), ("choose", "E192 series"), ("tick", "Best fit of the whole chain"),
+     ("press", "Calculate resistance values"), ("read", "label", "Largest tap error value", "0 mV")]]

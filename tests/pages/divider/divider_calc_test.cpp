@@ -9,7 +9,8 @@ namespace ohm {
 namespace {
 
 constexpr int k1uA = 0, k100uA = 2, k1mA = 3, k100mA = 5;
-constexpr DividerSeries kIdeal = DividerSeries::Ideal, kE12 = DividerSeries::E12, kE24 = DividerSeries::E24;
+using Fit = std::optional<Series>;
+const Fit kIdeal, kE12 = Series::E12, kE24 = Series::E24;
 
 // One line for what the page would show: "Vs1 Vs2 | taps | values | fitted taps | messages", or, on a failed
 // check, "Vs1 Vs2 | taps rewritten so far | box, selected or focused: message".
@@ -30,7 +31,7 @@ std::string Shown(const DividerResult& r) {
 }
 
 struct Row { const char *vs1, *vs2; std::vector<std::string> taps; std::string shown; int current = k100uA;
-             DividerSeries series = kE12; };
+             Fit series = kE12; };
 
 const std::string kAdvice = "\r\rYou must enter a voltage between -999v and +999v!";
 const std::string kOutside = " is not within the supply voltage specified!";
@@ -81,11 +82,57 @@ TEST(Divider, ShowsTheChainOrStopsAtTheFirstFault) {
     }
 }
 
-TEST(FitToSeries, NearestPreferredValue) {
-    // On the top midpoints (9.1 in E12, 9.55 in E24) the smaller value stays; below 1 ohm the decade shifts.
-    const struct { float ideal; DividerSeries series; float fitted; } rows[] = {
-        {9100, kE12, 8200}, {95500, kE24, 91000}, {96000, kE24, 100000}, {0.5F, kE12, 0.47F}, {4990, kIdeal, 4990}};
-    for (const auto& [ideal, series, fitted] : rows) EXPECT_FLOAT_EQ(FitToSeries(ideal, series), fitted) << ideal;
+// The chain shown and what it costs: "values | fitted taps | largest tap error, chain current", then any
+// messages: resistor range messages and the best fit's "no chain" message.
+std::string Fitted(const DividerResult& r) {
+    std::string s;
+    for (const std::string& c : r.captions) s += c + " ";
+    s += "|";
+    for (const std::string& t : r.fittedTapText) s += " " + t;
+    s += " | " + r.cost->largestTapErrorText + ", " + r.cost->currentText;
+    for (const DividerRangeMessage& m : r.rangeMessages) s += " | " + m.message;
+    if (r.noChainMessage) s += " | " + *r.noChainMessage;
+    return s;
+}
+
+struct FitRow { const char* vs1; std::vector<std::string> taps; int current; Series series; bool best; std::string shown; };
+
+using S = Series;
+
+const FitRow kFitRows[] = {
+    // Worked examples: each pair is the resistor-by-resistor fit, then the best fit of the whole chain.
+    {"15", {"3.5", "2.6"}, k1mA, S::E24, false, "11K 910 2.7K | 3.71v 2.78v | 206 mV, 1.03 mA"},
+    {"15", {"3.5", "2.6"}, k1mA, S::E24, true, "12K 910 2.7K | 3.47v 2.6v | 31 mV, 961 uA"},
+    {"12", {"10.6", "9.8"}, k100uA, S::E24, false, "13K 8.2K 100K | 10.7v 9.9v | 113 mV, 99 uA"},
+    {"12", {"10.6", "9.8"}, k100uA, S::E24, true, "13K 7.5K 91K | 10.6v 9.79v | 6 mV, 108 uA"},
+    {"5", {"3.1", "0.8"}, k100uA, S::E24, false, "18K 22K 8.2K | 3.13v 0.85v | 51 mV, 104 uA"},
+    {"5", {"3.1", "0.8"}, k100uA, S::E24, true, "18K 22K 7.5K | 3.11v 0.79v | 11 mV, 105 uA"},
+    // 45K, 30K, 15K: 4.5 lies nearer 4.53 than 4.42; 1.5 is itself an E96 value.
+    {"9", {"4.5", "1.5"}, k100uA, S::E96, false, "45.3K 30.1K 15K | 4.49v 1.49v | 10 mV, 99.6 uA"},
+    {"9", {"4.5", "1.5"}, k100uA, S::E96, true, "46.4K 30.9K 15.4K | 4.5v 1.5v | 5 mV, 97.1 uA"},
+    // Four 27K draw 111 uA, 11% over 100 uA: the 10% rule leaves the exact chain nearest the ideal out.
+    {"12", {"9", "6", "3"}, k100uA, S::E12, false, "27K 27K 27K 27K | 9v 6v 3v | 0 mV, 111 uA"},
+    {"12", {"9", "6", "3"}, k100uA, S::E12, true, "33K 33K 33K 33K | 9v 6v 3v | 0 mV, 90.9 uA"},
+    // 70K and 30K in E48: 7.15 is nearer 7 than 6.81; 3.01 nearer 3 than 2.87.
+    {"10", {"3"}, k100uA, S::E48, false, "71.5K 30.1K | 2.96v | 37 mV, 98.4 uA"},
+    // An ideal 99.5K is above 9.94, midway between E192's last value 9.88 and 10: it becomes 100K; 500 is 499.
+    {"10", {"0.05"}, k100uA, S::E192, false, "100K 499 | 0.05v | 0 mV, 99.5 uA"},
+    // A tie: 47K + 47K and 51K + 51K both put the tap exactly at 5 V; 102K is nearer the ideal 100K.
+    {"10", {"5"}, k100uA, S::E24, true, "51K 51K | 5v | 0 mV, 98 uA"},
+    // 11M + 1.8M would miss 1.75 V by 8 mV, but 11M is over 10M: 10M + 1.6M misses by 26 mV.
+    {"12.5", {"1.75"}, k1uA, S::E24, true, "10M 1.6M | 1.72v | 26 mV, 1.08 uA"},
+    // Ideal 15M each: every candidate chain holds a resistor over 10M, so each resistor is fitted alone.
+    {"30", {"15"}, k1uA, S::E24, true, "R1 R2 | 15v | 0 mV, 1 uA | Resistor R1 greater than 10M | Resistor R2 greater "
+     "than 10M | No chain of E24 values draws within 10% of 1uA with every resistor from 0.01 ohms to 10M, so each "
+     "resistor is fitted on its own."},
+};
+
+TEST(Divider, FitsTheWholeChainAndSaysWhatItCosts) {
+    for (const FitRow& row : kFitRows) {
+        DividerInput in{static_cast<int>(row.taps.size()), row.vs1, "0", {}, row.current, row.series, row.best};
+        for (size_t i = 0; i < row.taps.size(); ++i) in.tap[i] = row.taps[i];
+        EXPECT_EQ(Fitted(CalcDivider(in)), row.shown);
+    }
 }
 
 }  // namespace

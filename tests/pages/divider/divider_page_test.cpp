@@ -1,4 +1,5 @@
 #include <QTest>
+#include <QCheckBox>
 #include <QToolButton>
 
 #include "tests/support/ui_driver.h"
@@ -33,6 +34,23 @@ struct Page {
         return std::to_string(shapes) + " " + std::to_string(numbers) + " " + std::to_string(vs2) + " " +
                std::to_string(caption);
     }
+    // What the chain costs as a person finds it: the two readouts, then for each resistor showing the
+    // power its tooltip and its spoken description give (the same words), "!" where its body glows.
+    std::string cost() {
+        std::string s = w.label("Largest tap error value")->text().toStdString() + " " +
+                        w.label("Chain current value")->text().toStdString();
+        for (int i = 1; i <= 5; ++i) {
+            QLabel* l = w.label(("R" + std::to_string(i) + " value").c_str());
+            if (!l->isVisibleTo(&w.form())) continue;
+            const QString spoken = QAccessible::queryAccessibleInterface(l)->text(QAccessible::Description);
+            const QString tip = l->toolTip();
+            s += " / " + (tip.isEmpty() || tip == spoken ? tip.toStdString() : "tooltip differs");
+            const QColor fill = w.rect(("resistorBody" + std::to_string(i)).c_str())->fill();
+            if (fill != l->palette().color(QPalette::Base)) s += " !";
+        }
+        return s;
+    }
+    QCheckBox* bestFit() { return qobject_cast<QCheckBox*>(w.find(QAccessible::CheckBox, "Best fit of the whole chain")); }
     void addTap() { click(w.spin("Voltage tap count")->upArrow()); }
     void calculate() { click(w.button("Calculate resistance values")); }
 };
@@ -107,6 +125,59 @@ TEST(DividerPage, AFailedCheckFocusesItsBoxAndLeavesEarlierResults) {
     EXPECT_EQ(p.w.lastMessage(), "Entry Error:  Tap#2\r\rYou must enter a voltage at Tap#2!");
     EXPECT_TRUE(p.w.focused() == p.tap(2) && !p.tap(2)->hasSelectedText());
     EXPECT_EQ(p.shown(), "R1 R2 R3 / 5v|0v|5v|");
+}
+
+// One row per way a fit reaches the screen: the taps the chain gives written into the boxes, the largest tap
+// error and the current, each resistor's power by pointer and screen reader, and a body over 0.25 W.
+TEST(DividerPage, ShowsTheFitAndWhatItCosts) {
+    struct Row { const char* vs1; const char* taps[2]; int current; const char* series; bool best; std::string shown, cost; };
+    const Row rows[] = {
+        // 961 uA through 12K is 11.1 mW, through 910 ohms 840 uW, through 2.7K 2.49 mW.
+        {"15v", {"3.5v", "2.6v"}, 3, "E24 series", true, "12K 910 2.7K / 15v|0v|3.47v|2.6v",
+         "31 mV 961 uA / Power 11.1 mW / Power 840 uW / Power 2.49 mW"},
+        // 100 mA through the ideal 40, 60 and 20 ohms: 0.4 W and 0.6 W are more than a quarter-watt part takes.
+        {"12v", {"8v", "2v"}, 5, "Ideal resistor values", false, "40 60 20 / 12v|0v|8v|2v",
+         "0 mV 100 mA / Power 400 mW, over 0.25 W ! / Power 600 mW, over 0.25 W ! / Power 200 mW"},
+    };
+    for (const Row& row : rows) {
+        Page p;
+        p.addTap();
+        type(p.w.box(kVs1), QString::fromLatin1(row.vs1));
+        for (int i = 0; i < 2; ++i) type(p.tap(i + 1), QString::fromLatin1(row.taps[i]));
+        pick(p.w.list("Divider Current"), row.current);
+        click(p.w.option(row.series));
+        if (row.best) click(p.bestFit());
+        p.calculate();
+        EXPECT_EQ(p.shown(), row.shown) << row.series;
+        EXPECT_EQ(p.cost(), row.cost) << row.series;
+        EXPECT_TRUE(p.w.messages.shown.empty());
+    }
+}
+
+// Ticking the best fit after a fit brings the asked-for taps back and forgets the values and what they
+// cost; when no chain qualifies the page says so and shows the resistor-by-resistor fit.
+TEST(DividerPage, BestFitChoiceResetsAndNoChainIsReported) {
+    Page p;
+    ASSERT_TRUE(p.bestFit() != nullptr && !p.bestFit()->isChecked());
+    type(p.w.box(kVs1), QStringLiteral("12v"));
+    type(p.tap(1), QStringLiteral("1v"));
+    pick(p.w.list("Divider Current"), 5);  // 100mA: 12 V over 110 ohms is 109 mA, the tap 1.09 V is 91 mV off
+    click(p.w.option("E12 series"));
+    p.calculate();
+    EXPECT_EQ(p.shown() + " / " + p.cost(), "100 10 / 12v|0v|1.09v / 91 mV 109 mA / Power 1.19 W, over 0.25 W ! / "
+                                            "Power 119 mW");
+    click(p.bestFit());
+    EXPECT_EQ(p.shown() + " / " + p.cost(), "R1 R2 / 12v|0v|1v /   /  / ");
+    // 15 V over 1 uA is 15M on each side: no chain stays within 10M.
+    type(p.w.box(kVs1), QStringLiteral("30v"));
+    type(p.tap(1), QStringLiteral("15v"));
+    pick(p.w.list("Divider Current"), 0);
+    click(p.w.option("E24 series"));
+    p.calculate();
+    ASSERT_EQ(p.w.messages.shown.size(), 3u);
+    EXPECT_EQ(p.w.messages.shown[0].text, "No chain of E24 values draws within 10% of 1uA with every resistor from "
+                                          "0.01 ohms to 10M, so each resistor is fitted on its own.");
+    EXPECT_EQ(p.shown(), "R1 R2 / 30v|0v|15v");
 }
 
 }  // namespace
