@@ -8,7 +8,7 @@
 namespace ohm {
 namespace {
 
-bool IsFive(int bandCount) { return bandCount == 5; }
+inline constexpr int kTan = -3, kPaleBlue = -4;
 
 // Digit band lists: the first starts at Brown (a value never starts with 0),
 // the others at Black.
@@ -28,6 +28,16 @@ std::optional<int> MultiplierCode(int position) {
     if (position == 11) return kSilver;
     return std::nullopt;
 }
+
+// Tolerance list positions: Brown 1%, Red 2%, Gold 5%, Silver 10%, [blank] 20%.
+struct ToleranceEntry {
+    int code;  // the body code stands for [blank]
+    const char* text;
+};
+constexpr ToleranceEntry kTolerances[] = {
+    {1, "@ 1%"}, {2, "@ 2%"}, {kGold, "@ 5%"}, {kSilver, "@ 10%"}, {kTan, "@ 20%"},
+};
+constexpr int kToleranceCount = 5;
 
 }  // namespace
 
@@ -53,50 +63,93 @@ std::string ResColCode(int code) {
     return kTable[code + 4];
 }
 
-int BodyCode(int bandCount) { return IsFive(bandCount) ? -4 : -3; }
+BandLayout LayoutOf(BandFormat format) {
+    switch (format) {
+        case BandFormat::Four: return {4, 2, kTan};
+        case BandFormat::Five: break;
+    }
+    return {5, 3, kPaleBlue};
+}
 
-std::optional<int> BandFillCode(int index, int position, int bandCount) {
-    switch (index) {
+int BodyCode(BandFormat format) { return LayoutOf(format).bodyCode; }
+
+bool HasList(BandFormat format, int list) {
+    const BandLayout layout = LayoutOf(format);
+    if (list < 0 || list >= kBandLists) return false;
+    // The multiplier list follows the digit lists; with two digits list 3 has no band.
+    return list <= layout.digitBands || list == kToleranceList;
+}
+
+std::vector<int> ListColours(BandFormat format, int list) {
+    std::vector<int> out;
+    const int digitBands = LayoutOf(format).digitBands;
+    if (list == kToleranceList) {
+        for (int i = 0; i < kToleranceCount; ++i)
+            out.push_back(kTolerances[i].code == kTan ? BodyCode(format) : kTolerances[i].code);
+        return out;
+    }
+    if (list < 0 || list > 3) return out;
+    for (int c = list == 0 ? 1 : 0; c <= 9; ++c) out.push_back(c);
+    // List 3 is a multiplier whichever format shows it; list 2 only with two digits.
+    if (list == 3 || (list == 2 && digitBands == 2)) {
+        out.push_back(kGold);
+        out.push_back(kSilver);
+    }
+    return out;
+}
+
+std::string ColourName(int code) {
+    static const char* const kNames[] = {"Black", "Brown", "Red",    "Orange", "Yellow",
+                                         "Green", "Blue",  "Violet", "Grey",   "White"};
+    if (code >= 0 && code <= 9) return kNames[code];
+    if (code == kGold) return "Gold";
+    if (code == kSilver) return "Silver";
+    return "[blank]";
+}
+
+int PickAfterSwitch(BandFormat format, int list, int position) {
+    if (position < 0) return position;
+    const std::size_t entries = ListColours(format, list).size();
+    if (static_cast<std::size_t>(position) < entries) return position;
+    return list == 2 ? 0 : -1;
+}
+
+std::optional<int> BandFillCode(int list, int position, BandFormat format) {
+    switch (list) {
         case 0:
         case 1:
-            return DigitCode(index, position);
+            return DigitCode(list, position);
         case 2:
         case 3:
             // Band 2 carries Gold and Silver only in the 4-band format, but a
             // list position means the same colour whichever list holds it.
             return MultiplierCode(position);
-        case 4:
-            switch (position) {
-                case 0: return 1;       // 1%  Brown
-                case 1: return 2;       // 2%  Red
-                case 2: return kGold;   // 5%
-                case 3: return kSilver; // 10%
-                case 4: return BodyCode(bandCount);  // 20%: no band at all
-                default: return std::nullopt;
-            }
+        case kToleranceList:
+            if (position < 0 || position >= kToleranceCount) return std::nullopt;
+            return kTolerances[position].code == kTan ? BodyCode(format) : kTolerances[position].code;
         default:
             return std::nullopt;
     }
 }
 
-ColoursToValueResult ColoursToValue(int bandCount, const std::array<int, 5>& positions) {
+ColoursToValueResult ColoursToValue(BandFormat format, const BandPicks& positions) {
     ColoursToValueResult out;
-    const bool five = IsFive(bandCount);
-    const int digitBands = five ? 3 : 2;
+    const int digitBands = LayoutOf(format).digitBands;
     const int multiplierBand = digitBands;
+    const ColoursCheck missing = digitBands == 3 ? ColoursCheck::FirstFourMissing : ColoursCheck::FirstThreeMissing;
 
     std::string digits;
     for (int i = 0; i < digitBands; ++i) {
         const std::optional<int> d = DigitCode(i, positions[i]);
         if (!d) {
-            out.check = five ? ColoursCheck::FirstFourMissing : ColoursCheck::FirstThreeMissing;
+            out.check = missing;
             return out;
         }
         digits.push_back(static_cast<char>('0' + *d));
     }
     const std::optional<int> exponent = MultiplierCode(positions[multiplierBand]);
     if (!exponent) {
-        out.check = five ? ColoursCheck::FirstFourMissing : ColoursCheck::FirstThreeMissing;
+        out.check = missing;
         return out;
     }
 
@@ -108,15 +161,15 @@ ColoursToValueResult ColoursToValue(int bandCount, const std::array<int, 5>& pos
     }
     out.valueText = FormatRes(NumberText(resistance));
 
-    static const char* const kTolerance[] = {"@ 1%", "@ 2%", "@ 5%", "@ 10%", "@ 20%"};
-    if (positions[4] >= 0 && positions[4] <= 4) out.toleranceText = kTolerance[positions[4]];
+    const int tolerance = positions[kToleranceList];
+    if (tolerance >= 0 && tolerance < kToleranceCount) out.toleranceText = kTolerances[tolerance].text;
     return out;
 }
 
-ValueToColoursResult ValueToColours(std::string_view typed, int bandCount) {
+ValueToColoursResult ValueToColours(std::string_view typed, BandFormat format) {
     ValueToColoursResult out;
-    const bool five = IsFive(bandCount);
-    const int body = BodyCode(bandCount);
+    const BandLayout layout = LayoutOf(format);
+    const int body = layout.bodyCode;
     out.fills.fill(body);
     if (typed.empty()) {
         out.check = ValueCheck::Empty;
@@ -136,8 +189,8 @@ ValueToColoursResult ValueToColours(std::string_view typed, int bandCount) {
 
     // Bring the value into [10, 100) or [100, 1000), one digit per band,
     // storing each step at single precision.
-    const float low = five ? 100.0F : 10.0F;
-    const float high = five ? 1000.0F : 100.0F;
+    const float low = layout.digitBands == 3 ? 100.0F : 10.0F;
+    const float high = layout.digitBands == 3 ? 1000.0F : 100.0F;
     int exponent = 0;
     while (r >= high) {
         r = Single(static_cast<double>(r) / 10.0);
@@ -161,11 +214,9 @@ ValueToColoursResult ValueToColours(std::string_view typed, int bandCount) {
 
     // Below x 10^-4 no band colour exists; the band shows the body instead.
     const int multiplier = exponent >= -4 && exponent <= 9 ? exponent : body;
-    if (five) {
-        out.fills = {n / 100, n / 10 % 10, n % 10, multiplier, body};
-    } else {
-        out.fills = {n / 10, n % 10, multiplier, body, body};
-    }
+    // Digits from the most significant; the multiplier band follows them.
+    for (int i = layout.digitBands - 1, rest = n; i >= 0; --i, rest /= 10) out.fills[i] = rest % 10;
+    out.fills[layout.digitBands] = multiplier;
     return out;
 }
 

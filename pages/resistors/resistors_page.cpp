@@ -22,18 +22,28 @@ const char* const kListNames[] = {"bandList0", "bandList1", "bandList2", "bandLi
 const char* const kCaptionNames[] = {"bandCaption0", "bandCaption1", "bandCaption2", "bandCaption3",
                                      "bandCaption4"};
 const char* const kRectNames[] = {"bandRect0", "bandRect1", "bandRect2", "bandRect3", "bandRect4"};
-const char* const kCaptions[] = {"1st Band", "2nd Band", "3rd Band", "4th Band", "4th Band"};
 const char* const kSpoken[] = {"1st band colour", "2nd band colour", "3rd band colour",
                                "4th band colour", "Tolerance band colour"};
+const char* const kOrdinals[] = {"1st Band", "2nd Band", "3rd Band", "4th Band", "5th Band", "6th Band"};
 
-const char* const kColours[] = {"Black", "Brown", "Red",    "Orange", "Yellow",
-                                "Green", "Blue",  "Violet", "Grey",   "White"};
-const char* const kTolerances[] = {"Brown", "Red", "Gold", "Silver", "[blank]"};
+// Each format's option button and picture, in the order of BandFormat.
+struct FormatLook {
+    const char* optionName;
+    const char* caption;
+    const char* spoken;
+    const char* pictureName;
+    const char* picture;
+};
+const FormatLook kLooks[kBandFormats] = {
+    {"fourBandsOption", "4 Bands", "4-band format", "fourBandPicture", ":/assets/resistor_4band.svg"},
+    {"fiveBandsOption", "5 Bands", "5-band format", "fiveBandPicture", ":/assets/resistor_5band.svg"},
+};
+const FormatLook& LookOf(BandFormat format) { return kLooks[static_cast<int>(format)]; }
 
-// Band rectangles stand on the resistor body: bands 0..3 at 300-twip steps,
-// the tolerance band set apart from them.
-kit::TwipRect BandRect(int band) {
-    const int left = band < 4 ? 2580 + 300 * band : 2580 + 4 * 300 + 160;
+// Band rectangles stand on the resistor body: the digit and multiplier bands
+// at 300-twip steps, the tolerance band set apart from them.
+kit::TwipRect BandRect(int list) {
+    const int left = list < kToleranceList ? 2580 + 300 * list : 2580 + 4 * 300 + 160;
     return {left, 720, 210, 1040};
 }
 
@@ -58,21 +68,20 @@ ResistorsPage::ResistorsPage(QWidget* window, kit::Messages& messages)
     title->setAlignment(Qt::AlignCenter);
 
     kit::label(f, "formatCaption", {120, 720, 960, 255}, QStringLiteral("Format:"));
-    fourBandsOption_ = kit::option(f, "fourBandsOption", {120, 990, 1005, 255}, QStringLiteral("4 Bands"),
-                                   QStringLiteral("4-band format"));
-    fiveBandsOption_ = kit::option(f, "fiveBandsOption", {120, 1290, 1005, 255}, QStringLiteral("5 Bands"),
-                                   QStringLiteral("5-band format"));
-
-    // The picture first, so the band rectangles are painted over it.
-    fourBandPicture_ = drawing()->addPicture("fourBandPicture", {1140, 630, 4440, 1185},
-                                             QStringLiteral(":/assets/resistor_4band.svg"));
-    fiveBandPicture_ = drawing()->addPicture("fiveBandPicture", {1140, 630, 4440, 1185},
-                                             QStringLiteral(":/assets/resistor_5band.svg"));
-    for (int i = 0; i < 5; ++i) {
-        bandRects_[i] = drawing()->addRect(kRectNames[i], BandRect(i), ColourOf(BodyCode(4)));
+    for (const BandFormat format : kAllBandFormats) {
+        const FormatLook& look = LookOf(format);
+        const int i = static_cast<int>(format);
+        formatOptions_[i] = kit::option(f, look.optionName, {120, 990 + 300 * i, 1005, 255},
+                                        QString::fromLatin1(look.caption), QString::fromLatin1(look.spoken));
+        // The pictures first, so the band rectangles are painted over them.
+        pictures_[i] = drawing()->addPicture(look.pictureName, {1140, 630, 4440, 1185},
+                                             QString::fromLatin1(look.picture));
+    }
+    for (int i = 0; i < kBandLists; ++i) {
+        bandRects_[i] = drawing()->addRect(kRectNames[i], BandRect(i), ColourOf(BodyCode(BandFormat::Four)));
         const int left = kListLeft + kListStep * i;
         bandCaptions_[i] = kit::label(f, kCaptionNames[i], {left, 1920, kListWidth, 225},
-                                      QString::fromLatin1(kCaptions[i]));
+                                      QString::fromLatin1(kOrdinals[i]));
         bandLists_[i] = kit::list(f, kListNames[i], {left, 2160, kListWidth, 315},
                                   QString::fromLatin1(kSpoken[i]));
         bandCaptions_[i]->setBuddy(bandLists_[i]);
@@ -97,16 +106,23 @@ ResistorsPage::ResistorsPage(QWidget* window, kit::Messages& messages)
                                           QStringLiteral("Calculate colours from the value"));
     kit::enterPresses(valueBox_, calculateColoursButton_);
 
-    QWidget::setTabOrder(fourBandsOption_, fiveBandsOption_);
-    QWidget::setTabOrder(fiveBandsOption_, bandLists_[0]);
-    for (int i = 0; i < 4; ++i) QWidget::setTabOrder(bandLists_[i], bandLists_[i + 1]);
-    QWidget::setTabOrder(bandLists_[4], valueBox_);
+    QWidget* previous = formatOptions_[0];
+    for (QWidget* next : formatOptions_) {
+        if (next != previous) QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+    for (QComboBox* list : bandLists_) {
+        QWidget::setTabOrder(previous, list);
+        previous = list;
+    }
+    QWidget::setTabOrder(previous, valueBox_);
     QWidget::setTabOrder(valueBox_, calculateValueButton_);
     QWidget::setTabOrder(calculateValueButton_, calculateColoursButton_);
 
-    connect(fourBandsOption_, &kit::OptionButton::selected, this, &ResistorsPage::showFourBands);
-    connect(fiveBandsOption_, &kit::OptionButton::selected, this, &ResistorsPage::showFiveBands);
-    for (int i = 0; i < 5; ++i)
+    for (const BandFormat format : kAllBandFormats)
+        connect(formatOptions_[static_cast<int>(format)], &kit::OptionButton::selected, this,
+                [this, format] { showFormat(format); });
+    for (int i = 0; i < kBandLists; ++i)
         connect(bandLists_[i], &QComboBox::currentIndexChanged, this, [this, i] { bandPicked(i); });
     connect(valueBox_, &QLineEdit::textChanged, this, &ResistorsPage::valueEdited);
     connect(calculateValueButton_, &QPushButton::clicked, this, &ResistorsPage::calculateValue);
@@ -114,31 +130,22 @@ ResistorsPage::ResistorsPage(QWidget* window, kit::Messages& messages)
 }
 
 void ResistorsPage::startUp() {
-    bandCount_ = 4;
-    fourBandsOption_->select();  // the 4-band switch, while the lists are still empty
-    bandLists_[3]->hide();
-    bandCaptions_[3]->hide();
-    fourBandPicture_->show();
-    fiveBandPicture_->hide();
-    for (int i = 0; i < 5; ++i) {
+    format_ = BandFormat::Four;
+    // The 4-band switch, while the lists are still empty; it hides the lists
+    // and bands the format has none for and shows its picture.
+    formatOptions_[static_cast<int>(BandFormat::Four)]->select();
+    const int body = BodyCode(format_);
+    for (int i = 0; i < kBandLists; ++i) {
         bandRects_[i]->setRect(BandRect(i));
-        paint(i, BodyCode(4));
+        paint(i, body);
     }
-    bandRects_[3]->hide();
 
     // Filling a list is not a pick: no band gets a colour and none is selected.
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < kBandLists; ++i) {
         const QSignalBlocker quiet(bandLists_[i]);
-        for (int c = i == 0 ? 1 : 0; c < 10; ++c) bandLists_[i]->addItem(QString::fromLatin1(kColours[c]));
-        if (i >= 2) {
-            bandLists_[i]->addItem(QStringLiteral("Gold"));
-            bandLists_[i]->addItem(QStringLiteral("Silver"));
-        }
+        for (const int code : ListColours(format_, i)) bandLists_[i]->addItem(kit::qs(ColourName(code)));
         bandLists_[i]->setCurrentIndex(-1);
     }
-    const QSignalBlocker quiet(bandLists_[4]);
-    for (const char* t : kTolerances) bandLists_[4]->addItem(QString::fromLatin1(t));
-    bandLists_[4]->setCurrentIndex(-1);
 }
 
 void ResistorsPage::focusOnShow() { kit::focus(valueBox_); }
@@ -146,66 +153,59 @@ void ResistorsPage::focusOnShow() { kit::focus(valueBox_); }
 void ResistorsPage::paint(int band, int code) { bandRects_[band]->setFill(ColourOf(code)); }
 
 void ResistorsPage::paintUnchosenBands() {
-    const int body = BodyCode(bandCount_);
-    if (bandLists_[4]->currentIndex() == 4) paint(4, body);  // "[blank]" shows the body
-    for (int i = 0; i < 5; ++i)
-        if (bandLists_[i]->currentIndex() == -1) paint(i, body);
+    const int body = BodyCode(format_);
+    for (int i = 0; i < kBandLists; ++i) {
+        const std::optional<int> code = BandFillCode(i, bandLists_[i]->currentIndex(), format_);
+        // No pick, or "[blank]" (a body code, below Silver), shows the body of the format in force.
+        if (!code || *code < kSilver) paint(i, body);
+    }
 }
 
 void ResistorsPage::bandPicked(int band) {
-    if (const auto code = BandFillCode(band, bandLists_[band]->currentIndex(), bandCount_))
-        paint(band, *code);
+    if (const auto code = BandFillCode(band, bandLists_[band]->currentIndex(), format_)) paint(band, *code);
     // A value shown earlier no longer stands beside the changed bands.
     valueBox_->clear();
 }
 
-void ResistorsPage::showFourBands() {
+void ResistorsPage::showFormat(BandFormat format) {
     valueBox_->clear();
-    if (bandCount_ == 5) {
-        // Band 2 becomes the multiplier again.
-        bandLists_[2]->addItem(QStringLiteral("Gold"));
-        bandLists_[2]->addItem(QStringLiteral("Silver"));
+    for (int i = 0; i < kBandLists; ++i) {
+        QComboBox* list = bandLists_[i];
+        const std::vector<int> colours = ListColours(format, i);
+        const int count = static_cast<int>(colours.size());
+        // A pick the list will no longer offer moves first (Gold on band 2 turns Black).
+        const int kept = PickAfterSwitch(format, i, list->currentIndex());
+        if (kept != list->currentIndex()) {
+            if (kept >= 0) paint(i, colours[kept]);
+            list->setCurrentIndex(kept);
+        }
+        // Start-up switches before it fills the lists. Otherwise only a list whose
+        // entries differ is touched: choosing the format in force leaves all as it was.
+        if (list->count() > 0) {
+            while (list->count() > count) list->removeItem(list->count() - 1);
+            for (int c = list->count(); c < count; ++c) list->addItem(kit::qs(ColourName(colours[c])));
+        }
+        const bool shown = HasList(format, i);
+        list->setVisible(shown);
+        bandCaptions_[i]->setVisible(shown);
+        bandRects_[i]->setVisible(shown);
     }
-    bandCount_ = 4;
-    bandLists_[3]->hide();
-    bandCaptions_[3]->hide();
-    bandRects_[3]->hide();
-    bandCaptions_[4]->setText(QStringLiteral("4th Band"));
-    fourBandPicture_->show();
-    fiveBandPicture_->hide();
+    // Captions count the shown bands: the tolerance band is the 4th of four, the 5th of five.
+    for (int i = 0, ordinal = 0; i < kBandLists; ++i)
+        if (HasList(format, i)) bandCaptions_[i]->setText(QString::fromLatin1(kOrdinals[ordinal++]));
+    format_ = format;
+    for (const BandFormat f : kAllBandFormats) pictures_[static_cast<int>(f)]->setVisible(f == format);
     paintUnchosenBands();
 }
-
-void ResistorsPage::showFiveBands() {
-    valueBox_->clear();
-    // Band 2 becomes a digit: Gold or Silver there turns to Black.
-    if (bandLists_[2]->currentIndex() > 9) {
-        paint(2, 0);
-        bandLists_[2]->setCurrentIndex(0);
-    }
-    if (bandCount_ == 4) {
-        bandLists_[2]->removeItem(11);
-        bandLists_[2]->removeItem(10);
-    }
-    bandLists_[3]->show();
-    bandCaptions_[3]->show();
-    bandRects_[3]->show();
-    bandCaptions_[4]->setText(QStringLiteral("5th Band"));
-    bandCount_ = 5;
-    fourBandPicture_->hide();
-    fiveBandPicture_->show();
-    paintUnchosenBands();
-}
-
 void ResistorsPage::valueEdited() {
     toleranceLabel_->clear();
     kit::focus(valueBox_);
 }
 
 void ResistorsPage::calculateValue() {
-    std::array<int, 5> positions{};
-    for (int i = 0; i < 5; ++i) positions[i] = bandLists_[i]->currentIndex();
-    const ColoursToValueResult r = ColoursToValue(bandCount_, positions);
+    BandPicks positions{};
+    for (int i = 0; i < kBandLists; ++i) positions[i] = bandLists_[i]->currentIndex();
+    const ColoursToValueResult r = ColoursToValue(format_, positions);
     if (r.check != ColoursCheck::Ok) {
         messages_.show(MessageText(r.check), HasErrorTitle(r.check) ? kErrorTitle : kit::kAppTitle);
         return;
@@ -215,15 +215,15 @@ void ResistorsPage::calculateValue() {
 }
 
 void ResistorsPage::calculateColours() {
-    const ValueToColoursResult r = ValueToColours(kit::textOf(valueBox_), bandCount_);
+    const ValueToColoursResult r = ValueToColours(kit::textOf(valueBox_), format_);
     if (r.check == ValueCheck::Empty) {
         kit::focus(valueBox_);
         messages_.show(MessageText(r.check), kErrorTitle);
         return;
     }
     // Only the rectangles show the answer; every list is left without a pick.
-    const int body = BodyCode(bandCount_);
-    for (int i = 0; i < 5; ++i) {
+    const int body = BodyCode(format_);
+    for (int i = 0; i < kBandLists; ++i) {
         bandLists_[i]->setCurrentIndex(-1);
         paint(i, body);
     }
@@ -232,7 +232,7 @@ void ResistorsPage::calculateColours() {
         kit::reportFault(messages_, valueBox_, MessageText(r.check));
         return;
     }
-    for (int i = 0; i < 5; ++i) paint(i, r.fills[i]);
+    for (int i = 0; i < kBandLists; ++i) paint(i, r.fills[i]);
 }
 
 }  // namespace ohm

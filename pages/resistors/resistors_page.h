@@ -6,6 +6,7 @@
 #include <array>
 
 #include "pages/page.h"
+#include "pages/resistors/resistors_calc.h"
 
 class QComboBox;
 class QLabel;
@@ -29,8 +30,9 @@ public:
 
 private:
     void bandPicked(int band);
-    void showFourBands();
-    void showFiveBands();
+    // Shows the lists, captions, bands and picture of a format; safe to run
+    // again for the format in force.
+    void showFormat(BandFormat format);
     void valueEdited();
     void calculateValue();
     void calculateColours();
@@ -38,18 +40,15 @@ private:
     void paint(int band, int code);
     void paintUnchosenBands();
 
-    // 4 or 5: whether the third band is a digit or the multiplier.
-    int bandCount_ = 4;
+    BandFormat format_ = BandFormat::Four;
 
-    kit::OptionButton* fourBandsOption_ = nullptr;
-    kit::OptionButton* fiveBandsOption_ = nullptr;
-    // Band 3 is the multiplier of the 5-band format, hidden in the 4-band
-    // one; band 4 is the tolerance in both.
-    std::array<QLabel*, 5> bandCaptions_{};
-    std::array<QComboBox*, 5> bandLists_{};
-    std::array<kit::Rect*, 5> bandRects_{};
-    kit::Picture* fourBandPicture_ = nullptr;
-    kit::Picture* fiveBandPicture_ = nullptr;
+    std::array<kit::OptionButton*, kBandFormats> formatOptions_{};
+    std::array<kit::Picture*, kBandFormats> pictures_{};
+    // One list, caption and rectangle per band list; a format hides those it
+    // has no band for.
+    std::array<QLabel*, kBandLists> bandCaptions_{};
+    std::array<QComboBox*, kBandLists> bandLists_{};
+    std::array<kit::Rect*, kBandLists> bandRects_{};
     QLineEdit* valueBox_ = nullptr;
     QLabel* toleranceLabel_ = nullptr;
     QPushButton* calculateValueButton_ = nullptr;

@@ -7,20 +7,22 @@
 
 namespace {
 
-using Fills = std::array<int, 5>;
+using Fills = ohm::BandFills;
+using ohm::BandFormat;
 constexpr int B4 = -3, B5 = -4, Gold = -1, Silver = -2;  // tan and pale blue bodies
+BandFormat Format(int bands) { return bands == 5 ? BandFormat::Five : BandFormat::Four; }
 
 TEST(BandFillCode, ListPositionsToColours) {
     // Band 0 starts at Brown; multiplier lists end Gold, Silver; tolerance Brown Red Gold Silver [blank].
     const std::tuple<int, int, int, std::optional<int>> rows[] = {
         {0, 0, 4, 1}, {0, 8, 4, 9}, {0, 9, 4, {}}, {1, 0, 4, 0}, {1, 10, 4, {}}, {2, 10, 4, Gold}, {3, 11, 5, Silver},
         {3, 12, 5, {}}, {2, -1, 4, {}}, {4, 1, 4, 2}, {4, 3, 4, Silver}, {4, 4, 4, B4}, {4, 4, 5, B5}, {4, 5, 4, {}}};
-    for (const auto& [band, position, bands, code] : rows) EXPECT_EQ(ohm::BandFillCode(band, position, bands), code);
+    for (const auto& [band, position, bands, code] : rows) EXPECT_EQ(ohm::BandFillCode(band, position, Format(bands)), code);
 }
 
 TEST(ColoursToValue, Rows) {
     // Positions as in the lists above; tolerance 0..4 for 1%, 2%, 5%, 10%, 20%. Shown: value|tolerance or the check.
-    struct Row { int bands; std::array<int, 5> pos; const char* shown; };
+    struct Row { int bands; ohm::BandPicks pos; const char* shown; };
     const Row rows[] = {
         {4, {3, 7, 2, 9, 2}, "4.7K|@ 5%"},  // Yellow Violet Red Gold; White in the hidden band
         {4, {0, 0, 6, -1, 5}, "10M|"},      // exactly 10 000 000 is allowed; no such tolerance
@@ -31,7 +33,7 @@ TEST(ColoursToValue, Rows) {
     };
     const char* const kChecks[] = {"", "three", "four", "above"};  // in the order of ColoursCheck
     for (const Row& r : rows) {
-        const ohm::ColoursToValueResult got = ohm::ColoursToValue(r.bands, r.pos);
+        const ohm::ColoursToValueResult got = ohm::ColoursToValue(Format(r.bands), r.pos);
         const int check = static_cast<int>(got.check);
         EXPECT_EQ(check ? kChecks[check] : got.valueText + "|" + got.toleranceText, r.shown) << &r - rows;
     }
@@ -52,7 +54,7 @@ TEST(ValueToColours, Bands) {
         {"0.01", 5, "0.01", {1, 0, 0, B5, B5}},   // 999.9999 x 10^-5 -> 100 x 10^-4
     };
     for (const Row& r : rows) {
-        const ohm::ValueToColoursResult got = ohm::ValueToColours(r.typed, r.bands);
+        const ohm::ValueToColoursResult got = ohm::ValueToColours(r.typed, Format(r.bands));
         EXPECT_EQ(got.check, ohm::ValueCheck::Ok) << r.typed;
         EXPECT_EQ(got.cleaned + testing::PrintToString(got.fills), r.cleaned + testing::PrintToString(r.fills));
     }
@@ -62,7 +64,7 @@ TEST(ValueToColours, FailedChecksPaintOnlyTheBody) {
     const std::string rows[] = {"", "abc", "11M", "0.0099", "-0", "K", "....", std::string(10000, '9')};
     for (const int b : {B4, B5})
         for (const std::string& typed : rows) {
-            const ohm::ValueToColoursResult got = ohm::ValueToColours(typed, b == B5 ? 5 : 4);
+            const ohm::ValueToColoursResult got = ohm::ValueToColours(typed, Format(b == B5 ? 5 : 4));
             EXPECT_EQ(got.check, typed.empty() ? ohm::ValueCheck::Empty : ohm::ValueCheck::OutOfRange) << typed.substr(0, 9);
             EXPECT_EQ(got.fills, (Fills{b, b, b, b, b})) << typed.substr(0, 9);
         }
