@@ -444,4 +444,8 @@ std::string ToleranceRangeText(double ohms, double percent) {
            EngineeringText(high, 4, "", 0, 6, Prefixes::Resistor);
 }
 
+std::string TemperatureCoefficientText(double ppmPerKelvin) {
+    return EngineeringText(ppmPerKelvin, 3, "ppm/K", 0, 0, Prefixes::Metric);
+}
+
 }  // namespace ohm

@@ -75,6 +75,9 @@ std::string EngineeringText(double value, int figures, std::string_view unit, in
 // "4.465K to 4.935K".
 std::string ToleranceRangeText(double ohms, double percent);
 
+// A resistor's temperature coefficient: "50 ppm/K".
+std::string TemperatureCoefficientText(double ppmPerKelvin);
+
 // A voltage (as text) written with a lower-case "v": "4.7v", "-0.5v", "0v".
 std::string FormatVolt(std::string_view text);
 

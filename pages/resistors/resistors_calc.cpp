@@ -29,15 +29,21 @@ std::optional<int> MultiplierCode(int position) {
     return std::nullopt;
 }
 
-// Tolerance list positions: Brown 1%, Red 2%, Gold 5%, Silver 10%, [blank] 20%.
+// Tolerance list positions: Brown 1%, Red 2%, Gold 5%, Silver 10%, [blank] 20%,
+// and in the precision formats Green 0.5%, Blue 0.25%, Violet 0.1%, Grey 0.05%.
 struct ToleranceEntry {
     int code;  // the body code stands for [blank]
     const char* text;
 };
 constexpr ToleranceEntry kTolerances[] = {
-    {1, "@ 1%"}, {2, "@ 2%"}, {kGold, "@ 5%"}, {kSilver, "@ 10%"}, {kTan, "@ 20%"},
+    {1, "@ 1%"},     {2, "@ 2%"},      {kGold, "@ 5%"}, {kSilver, "@ 10%"}, {kTan, "@ 20%"},
+    {5, "@ 0.5%"},   {6, "@ 0.25%"},   {7, "@ 0.1%"},   {8, "@ 0.05%"},
 };
-constexpr int kToleranceCount = 5;
+int ToleranceCount(BandFormat format) { return LayoutOf(format).precision ? 9 : 5; }
+
+// Temperature coefficient colours Black to Grey, in ppm/K.
+constexpr int kCoefficients[] = {250, 100, 50, 15, 25, 20, 10, 5, 1};
+constexpr int kCoefficientCount = 9;
 
 }  // namespace
 
@@ -65,10 +71,11 @@ std::string ResColCode(int code) {
 
 BandLayout LayoutOf(BandFormat format) {
     switch (format) {
-        case BandFormat::Four: return {4, 2, kTan};
-        case BandFormat::Five: break;
+        case BandFormat::Four: return {4, 2, kTan, false, false};
+        case BandFormat::Five: return {5, 3, kPaleBlue, false, false};
+        case BandFormat::Six: break;
     }
-    return {5, 3, kPaleBlue};
+    return {6, 3, kPaleBlue, true, true};
 }
 
 int BodyCode(BandFormat format) { return LayoutOf(format).bodyCode; }
@@ -77,15 +84,20 @@ bool HasList(BandFormat format, int list) {
     const BandLayout layout = LayoutOf(format);
     if (list < 0 || list >= kBandLists) return false;
     // The multiplier list follows the digit lists; with two digits list 3 has no band.
-    return list <= layout.digitBands || list == kToleranceList;
+    return list <= layout.digitBands || list == kToleranceList || (list == kCoefficientList && layout.coefficient);
 }
 
 std::vector<int> ListColours(BandFormat format, int list) {
     std::vector<int> out;
     const int digitBands = LayoutOf(format).digitBands;
     if (list == kToleranceList) {
-        for (int i = 0; i < kToleranceCount; ++i)
+        for (int i = 0; i < ToleranceCount(format); ++i)
             out.push_back(kTolerances[i].code == kTan ? BodyCode(format) : kTolerances[i].code);
+        return out;
+    }
+    // The coefficient list keeps its entries (and its pick) in every format.
+    if (list == kCoefficientList) {
+        for (int c = 0; c < kCoefficientCount; ++c) out.push_back(c);
         return out;
     }
     if (list < 0 || list > 3) return out;
@@ -125,8 +137,11 @@ std::optional<int> BandFillCode(int list, int position, BandFormat format) {
             // list position means the same colour whichever list holds it.
             return MultiplierCode(position);
         case kToleranceList:
-            if (position < 0 || position >= kToleranceCount) return std::nullopt;
+            if (position < 0 || position >= ToleranceCount(format)) return std::nullopt;
             return kTolerances[position].code == kTan ? BodyCode(format) : kTolerances[position].code;
+        case kCoefficientList:
+            if (position < 0 || position >= kCoefficientCount) return std::nullopt;
+            return position;
         default:
             return std::nullopt;
     }
@@ -162,15 +177,20 @@ ColoursToValueResult ColoursToValue(BandFormat format, const BandPicks& position
     out.valueText = FormatRes(NumberText(resistance));
 
     const int tolerance = positions[kToleranceList];
-    if (tolerance >= 0 && tolerance < kToleranceCount) out.toleranceText = kTolerances[tolerance].text;
+    if (tolerance >= 0 && tolerance < ToleranceCount(format)) out.toleranceText = kTolerances[tolerance].text;
+    const int coefficient = positions[kCoefficientList];
+    if (LayoutOf(format).coefficient && coefficient >= 0 && coefficient < kCoefficientCount)
+        out.coefficientText = TemperatureCoefficientText(kCoefficients[coefficient]);
     return out;
 }
 
-ValueToColoursResult ValueToColours(std::string_view typed, BandFormat format) {
+ValueToColoursResult ValueToColours(std::string_view typed, BandFormat format, int coefficientPick) {
     ValueToColoursResult out;
     const BandLayout layout = LayoutOf(format);
     const int body = layout.bodyCode;
     out.fills.fill(body);
+    // The coefficient is picked, not computed: it stands whatever the value.
+    if (layout.coefficient) out.fills[kCoefficientList] = BandFillCode(kCoefficientList, coefficientPick, format).value_or(body);
     if (typed.empty()) {
         out.check = ValueCheck::Empty;
         return out;

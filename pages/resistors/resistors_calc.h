@@ -23,15 +23,17 @@ std::string ResColCode(int code);
 
 // ---- band formats ----------------------------------------------------------
 
-enum class BandFormat { Four, Five };
-inline constexpr int kBandFormats = 2;
-inline constexpr std::array<BandFormat, kBandFormats> kAllBandFormats = {BandFormat::Four, BandFormat::Five};
+enum class BandFormat { Four, Five, Six };
+inline constexpr int kBandFormats = 3;
+inline constexpr std::array<BandFormat, kBandFormats> kAllBandFormats = {BandFormat::Four, BandFormat::Five,
+                                                                        BandFormat::Six};
 
 // The page's band lists, left to right: digits, the multiplier of the formats
-// with three digits, the tolerance. A format leaves out the lists it has no
-// band for.
-inline constexpr int kBandLists = 5;
+// with three digits, the tolerance, the temperature coefficient. A format
+// leaves out the lists it has no band for.
+inline constexpr int kBandLists = 6;
 inline constexpr int kToleranceList = 4;
+inline constexpr int kCoefficientList = 5;
 // A selected list position per band list (-1 for none), or a colour code per
 // band rectangle.
 using BandPicks = std::array<int, kBandLists>;
@@ -41,6 +43,8 @@ struct BandLayout {
     int bands;       // bands on the body
     int digitBands;  // 2 or 3; the multiplier band follows them
     int bodyCode;    // body colour, shown by a band without a colour
+    bool precision;  // the tolerance list also offers 0.5% down to 0.05%
+    bool coefficient;  // a last band for the temperature coefficient
 };
 BandLayout LayoutOf(BandFormat format);
 
@@ -56,10 +60,10 @@ std::string ColourName(int code);
 
 // The position list `list` keeps when the page switches to `format`: the same
 // one where the list still offers it; Gold or Silver on band 2 turn Black as it
-// becomes a digit.
+// becomes a digit, and a precision tolerance is dropped.
 int PickAfterSwitch(BandFormat format, int list, int position);
 
-// The body colour code of a band format: -3 for 4 bands, -4 for 5 bands.
+// The body colour code of a band format: -3 for 4 bands, -4 for 5 and 6.
 int BodyCode(BandFormat format);
 
 // What picking entry `position` of band list `list` paints on that band's
@@ -79,6 +83,7 @@ struct ColoursToValueResult {
     ColoursCheck check = ColoursCheck::Ok;
     std::string valueText;      // FormatRes form, for the value box
     std::string toleranceText;  // written after the value: "@ 5%", or empty
+    std::string coefficientText;  // 6 bands: "50 ppm/K", or empty
 };
 
 // Reads the picked colours; lists the format has no band for are ignored.
@@ -101,9 +106,10 @@ struct ValueToColoursResult {
 };
 
 // Reads a typed resistance ("4K7", "4.7K", "2M2", "470") and gives the
-// colour code of every band rectangle in the current format. On OutOfRange
-// the fills are all the body colour, as the bands are reset before reading.
-ValueToColoursResult ValueToColours(std::string_view typed, BandFormat format);
+// colour code of every band rectangle in the current format; a coefficient
+// band shows the colour picked in its list (`coefficientPick`). On OutOfRange
+// the other fills are all the body colour, as the bands are reset before reading.
+ValueToColoursResult ValueToColours(std::string_view typed, BandFormat format, int coefficientPick = -1);
 
 // The texts of the page's message boxes, and whether the box carries the
 // error title rather than the application's own.

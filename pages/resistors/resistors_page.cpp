@@ -18,12 +18,13 @@
 namespace ohm {
 namespace {
 
-const char* const kListNames[] = {"bandList0", "bandList1", "bandList2", "bandList3", "bandList4"};
-const char* const kCaptionNames[] = {"bandCaption0", "bandCaption1", "bandCaption2", "bandCaption3",
-                                     "bandCaption4"};
-const char* const kRectNames[] = {"bandRect0", "bandRect1", "bandRect2", "bandRect3", "bandRect4"};
-const char* const kSpoken[] = {"1st band colour", "2nd band colour", "3rd band colour",
-                               "4th band colour", "Tolerance band colour"};
+const char* const kListNames[] = {"bandList0", "bandList1", "bandList2", "bandList3", "bandList4", "bandList5"};
+const char* const kCaptionNames[] = {"bandCaption0", "bandCaption1", "bandCaption2",
+                                     "bandCaption3", "bandCaption4", "bandCaption5"};
+const char* const kRectNames[] = {"bandRect0", "bandRect1", "bandRect2", "bandRect3", "bandRect4", "bandRect5"};
+const char* const kSpoken[] = {"1st band colour",       "2nd band colour", "3rd band colour",
+                               "4th band colour",       "Tolerance band colour",
+                               "Temperature coefficient band colour"};
 const char* const kOrdinals[] = {"1st Band", "2nd Band", "3rd Band", "4th Band", "5th Band", "6th Band"};
 
 // Each format's option button and picture, in the order of BandFormat.
@@ -37,20 +38,25 @@ struct FormatLook {
 const FormatLook kLooks[kBandFormats] = {
     {"fourBandsOption", "4 Bands", "4-band format", "fourBandPicture", ":/assets/resistor_4band.svg"},
     {"fiveBandsOption", "5 Bands", "5-band format", "fiveBandPicture", ":/assets/resistor_5band.svg"},
+    {"sixBandsOption", "6 Bands", "6-band format", "sixBandPicture", ":/assets/resistor_6band.svg"},
 };
 const FormatLook& LookOf(BandFormat format) { return kLooks[static_cast<int>(format)]; }
 
 // Band rectangles stand on the resistor body: the digit and multiplier bands
-// at 300-twip steps, the tolerance band set apart from them.
-kit::TwipRect BandRect(int list) {
-    const int left = list < kToleranceList ? 2580 + 300 * list : 2580 + 4 * 300 + 160;
+// at 300-twip steps, the tolerance band set apart from them. The 6-band body
+// has a longer neck, so its bands start further left and the coefficient band
+// follows the tolerance band.
+kit::TwipRect BandRect(BandFormat format, int list) {
+    const bool six = LayoutOf(format).coefficient;
+    const int first = six ? 2460 : 2580, gap = six ? 120 : 160;
+    const int left = list < kToleranceList ? first + 300 * list : first + 4 * 300 + gap + 300 * (list - kToleranceList);
     return {left, 720, 210, 1040};
 }
 
 // Lists and captions in one row under the picture, left to right.
 constexpr int kListLeft = 180;
-constexpr int kListStep = 1290;
-constexpr int kListWidth = 1170;
+constexpr int kListStep = 1065;
+constexpr int kListWidth = 990;
 
 QColor ColourOf(int code) { return kit::colourFromBgr(LeadingNumber(ResColCode(code))); }
 
@@ -67,18 +73,19 @@ ResistorsPage::ResistorsPage(QWidget* window, kit::Messages& messages)
     title->setFont(bold);
     title->setAlignment(Qt::AlignCenter);
 
-    kit::label(f, "formatCaption", {120, 720, 960, 255}, QStringLiteral("Format:"));
+    kit::label(f, "formatCaption", {120, 660, 960, 225}, QStringLiteral("Format:"));
     for (const BandFormat format : kAllBandFormats) {
         const FormatLook& look = LookOf(format);
         const int i = static_cast<int>(format);
-        formatOptions_[i] = kit::option(f, look.optionName, {120, 990 + 300 * i, 1005, 255},
+        formatOptions_[i] = kit::option(f, look.optionName, {120, 900 + 240 * i, 1005, 240},
                                         QString::fromLatin1(look.caption), QString::fromLatin1(look.spoken));
         // The pictures first, so the band rectangles are painted over them.
         pictures_[i] = drawing()->addPicture(look.pictureName, {1140, 630, 4440, 1185},
                                              QString::fromLatin1(look.picture));
     }
     for (int i = 0; i < kBandLists; ++i) {
-        bandRects_[i] = drawing()->addRect(kRectNames[i], BandRect(i), ColourOf(BodyCode(BandFormat::Four)));
+        bandRects_[i] = drawing()->addRect(kRectNames[i], BandRect(BandFormat::Four, i),
+                                           ColourOf(BodyCode(BandFormat::Four)));
         const int left = kListLeft + kListStep * i;
         bandCaptions_[i] = kit::label(f, kCaptionNames[i], {left, 1920, kListWidth, 225},
                                       QString::fromLatin1(kOrdinals[i]));
@@ -87,21 +94,25 @@ ResistorsPage::ResistorsPage(QWidget* window, kit::Messages& messages)
         bandCaptions_[i]->setBuddy(bandLists_[i]);
     }
 
-    QGroupBox* valueFrame = kit::frame(f, "valueFrame", {180, 2640, 3930, 960}, QString());
+    // The value and what the bands say about it, a row at a time.
+    QGroupBox* valueFrame = kit::frame(f, "valueFrame", {180, 2580, 4470, 1200}, QString());
     valueFrame->setAccessibleName(QStringLiteral("Value"));
-    QLabel* valueCaption = kit::label(valueFrame, "valueCaption", {120, 360, 720, 255}, QStringLiteral("VALUE:  "));
-    valueBox_ = kit::textBox(valueFrame, "valueBox", {840, 330, 1380, 315}, QString(),
+    QLabel* valueCaption = kit::label(valueFrame, "valueCaption", {120, 240, 720, 255}, QStringLiteral("VALUE:  "));
+    valueBox_ = kit::textBox(valueFrame, "valueBox", {840, 210, 1380, 315}, QString(),
                              QStringLiteral("Resistance, ohms"));
     valueCaption->setBuddy(valueBox_);
-    kit::label(valueFrame, "ohmsLabel", {2250, 360, 240, 255}, QStringLiteral("\u03A9"), QStringLiteral("ohms"));
-    toleranceLabel_ = kit::label(valueFrame, "toleranceLabel", {2520, 360, 1290, 255}, QString(),
+    kit::label(valueFrame, "ohmsLabel", {2250, 240, 240, 255}, QStringLiteral("\u03A9"), QStringLiteral("ohms"));
+    toleranceLabel_ = kit::label(valueFrame, "toleranceLabel", {2520, 240, 780, 255}, QString(),
                                  QStringLiteral("Tolerance"));
     kit::copyable(toleranceLabel_);
+    coefficientLabel_ = kit::label(valueFrame, "coefficientLabel", {3330, 240, 1020, 255}, QString(),
+                                   QStringLiteral("Temperature coefficient"));
+    kit::copyable(coefficientLabel_);
 
-    calculateValueButton_ = kit::button(f, "calculateValueButton", {4380, 2700, 2130, 375},
+    calculateValueButton_ = kit::button(f, "calculateValueButton", {4800, 2640, 1710, 375},
                                         QStringLiteral("Calculate Value"),
                                         QStringLiteral("Calculate value from the colours"));
-    calculateColoursButton_ = kit::button(f, "calculateColoursButton", {4380, 3150, 2130, 375},
+    calculateColoursButton_ = kit::button(f, "calculateColoursButton", {4800, 3090, 1710, 375},
                                           QStringLiteral("Calculate Colours"),
                                           QStringLiteral("Calculate colours from the value"));
     kit::enterPresses(valueBox_, calculateColoursButton_);
@@ -135,10 +146,7 @@ void ResistorsPage::startUp() {
     // and bands the format has none for and shows its picture.
     formatOptions_[static_cast<int>(BandFormat::Four)]->select();
     const int body = BodyCode(format_);
-    for (int i = 0; i < kBandLists; ++i) {
-        bandRects_[i]->setRect(BandRect(i));
-        paint(i, body);
-    }
+    for (int i = 0; i < kBandLists; ++i) paint(i, body);
 
     // Filling a list is not a pick: no band gets a colour and none is selected.
     for (int i = 0; i < kBandLists; ++i) {
@@ -146,6 +154,11 @@ void ResistorsPage::startUp() {
         for (const int code : ListColours(format_, i)) bandLists_[i]->addItem(kit::qs(ColourName(code)));
         bandLists_[i]->setCurrentIndex(-1);
     }
+    // The coefficient list opens on Brown, 100 ppm/K, the usual one; a
+    // typed value paints it as the sixth band.
+    const QSignalBlocker quiet(bandLists_[kCoefficientList]);
+    bandLists_[kCoefficientList]->setCurrentIndex(1);
+    paint(kCoefficientList, 1);
 }
 
 void ResistorsPage::focusOnShow() { kit::focus(valueBox_); }
@@ -189,6 +202,7 @@ void ResistorsPage::showFormat(BandFormat format) {
         list->setVisible(shown);
         bandCaptions_[i]->setVisible(shown);
         bandRects_[i]->setVisible(shown);
+        bandRects_[i]->setRect(BandRect(format, i));
     }
     // Captions count the shown bands: the tolerance band is the 4th of four, the 5th of five.
     for (int i = 0, ordinal = 0; i < kBandLists; ++i)
@@ -199,6 +213,7 @@ void ResistorsPage::showFormat(BandFormat format) {
 }
 void ResistorsPage::valueEdited() {
     toleranceLabel_->clear();
+    coefficientLabel_->clear();
     kit::focus(valueBox_);
 }
 
@@ -212,18 +227,22 @@ void ResistorsPage::calculateValue() {
     }
     valueBox_->setText(kit::qs(r.valueText));  // clears the tolerance label
     toleranceLabel_->setText(kit::qs(r.toleranceText));
+    coefficientLabel_->setText(kit::qs(r.coefficientText));
 }
 
 void ResistorsPage::calculateColours() {
-    const ValueToColoursResult r = ValueToColours(kit::textOf(valueBox_), format_);
+    const ValueToColoursResult r =
+        ValueToColours(kit::textOf(valueBox_), format_, bandLists_[kCoefficientList]->currentIndex());
     if (r.check == ValueCheck::Empty) {
         kit::focus(valueBox_);
         messages_.show(MessageText(r.check), kErrorTitle);
         return;
     }
-    // Only the rectangles show the answer; every list is left without a pick.
+    // Only the rectangles show the answer; every list is left without a pick
+    // but the coefficient's, which is an input here.
     const int body = BodyCode(format_);
     for (int i = 0; i < kBandLists; ++i) {
+        if (i == kCoefficientList) continue;
         bandLists_[i]->setCurrentIndex(-1);
         paint(i, body);
     }

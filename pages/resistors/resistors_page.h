@@ -1,5 +1,5 @@
-// The "Resistors" page: five band lists and the band rectangles painted over
-// a resistor picture, in the 4-band or 5-band format; "Calculate Value" reads
+// The "Resistors" page: band lists and the band rectangles painted over a
+// resistor picture, in the 4-, 5- or 6-band format; "Calculate Value" reads
 // the bands, "Calculate Colours" paints the bands of a typed value.
 #pragma once
 
@@ -51,6 +51,7 @@ private:
     std::array<kit::Rect*, kBandLists> bandRects_{};
     QLineEdit* valueBox_ = nullptr;
     QLabel* toleranceLabel_ = nullptr;
+    QLabel* coefficientLabel_ = nullptr;
     QPushButton* calculateValueButton_ = nullptr;
     QPushButton* calculateColoursButton_ = nullptr;
 };

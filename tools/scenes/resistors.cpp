@@ -1,4 +1,4 @@
-// The Resistors page with colours painted from a typed value, in both formats.
+// The Resistors page: colours read and painted in each band format.
 #include "tools/scene.h"
 
 namespace scenes {
@@ -29,12 +29,26 @@ void fiveBandsFromValue(ohm::MainWindow& w) {
     click(w, "Calculate colours from the value");
 }
 
+// Six bands read back: value, precision tolerance and temperature coefficient.
+void sixBandsFromColours(ohm::MainWindow& w) {
+    showTab(w, "Resistors");
+    choose(w, "6-band format");
+    pick(w, "1st band colour", 0);        // Brown
+    pick(w, "2nd band colour", 0);        // Black
+    pick(w, "3rd band colour", 0);        // Black
+    pick(w, "4th band colour", 2);        // Red
+    pick(w, "Tolerance band colour", 7);  // Violet, 0.1%
+    pick(w, "Temperature coefficient band colour", 2);  // Red, 50 ppm/K
+    click(w, "Calculate value from the colours");
+}
+
 }  // namespace
 
 const Register kResistors[] = {
     {"resistors-4band-colours", fourBandsFromColours},
     {"resistors-4band-value", fourBandsFromValue},
     {"resistors-5band-value", fiveBandsFromValue},
+    {"resistors-6band-colours", sixBandsFromColours},
 };
 
 }  // namespace scenes

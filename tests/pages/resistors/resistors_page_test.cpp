@@ -15,7 +15,7 @@ const QColor Tan(255, 204, 102), Blue5(168, 205, 223), Gold(255, 227, 97), Black
     Red(255, 0, 0), Yellow(255, 255, 1), Violet(255, 0, 255), White(255, 255, 255);
 const char* const kBands[] = {"1st band colour", "2nd band colour", "3rd band colour", "4th band colour",
                               "Tolerance band colour"};
-const char *const kValue = "Resistance, ohms", *const kToValue = "Calculate value from the colours",
+const char *const kCoefficient = "Temperature coefficient band colour", *const kValue = "Resistance, ohms", *const kToValue = "Calculate value from the colours",
            *const kToColours = "Calculate colours from the value";
 
 Colours Fills(const uitest::Window& w) {
@@ -42,9 +42,10 @@ TEST(ResistorsPage, OpensOnFourBlankBandsAndTheTabFocusesTheValue) {
     EXPECT_EQ(w.list(kBands[0])->currentIndex() + w.list(kBands[4])->currentIndex(), -2);  // nothing picked
     // The tolerance band stands apart from the digit and multiplier bands on the body.
     EXPECT_EQ(std::to_string(w.rect("bandRect3")->rect().left) + " " + std::to_string(w.rect("bandRect4")->rect().left), "3480 3940");
-    QWidget* at = w.option("5-band format");  // the keyboard goes on through the five lists to the value
+    QWidget* at = w.option("6-band format");  // the keyboard goes on through the band lists to the value
     const auto next = [&at] { do at = at->nextInFocusChain(); while (!(at->focusPolicy() & Qt::TabFocus)); return at; };
     for (const char* band : kBands) EXPECT_EQ(next(), w.list(band)) << band;
+    EXPECT_EQ(next(), w.list(kCoefficient));
     EXPECT_EQ(next(), w.box(kValue));
     w.showTab("Capacitors");
     w.showTab("Resistors");
@@ -105,6 +106,30 @@ TEST(ResistorsPage, BothCalculations) {
     uitest::pick(w.list(kBands[2]), 10);  // a pick empties the value and focuses it
     EXPECT_EQ(w.text(kValue) + (w.focused() == w.box(kValue) ? " focused" : ""), " focused");
     EXPECT_EQ(Fills(w)[2], Gold);
+}
+
+TEST(ResistorsPage, SixBandsByKeyboardReadAndPaintTheCoefficient) {
+    uitest::Window w;
+    w.option("6-band format")->setFocus();
+    QTest::keyClick(w.option("6-band format"), Qt::Key_Space);  // chosen from the keyboard
+    EXPECT_TRUE(w.option("6-band format")->isChecked() && w.picture("sixBandPicture")->isVisible() &&
+                !w.picture("fiveBandPicture")->isVisible() && w.rect("bandRect5")->isVisible());
+    EXPECT_EQ(w.caption("6th Band") + std::to_string(w.list(kBands[4])->count()), "6th Band9");  // with 0.5% .. 0.05%
+    EXPECT_EQ(w.list(kCoefficient)->currentText().toStdString(), "Brown");  // 100 ppm/K as the page opens
+    for (int i = 0; i < 5; ++i) uitest::pick(w.list(kBands[i]), i == 3 ? 2 : 0);  // Brown Black Black Red Brown
+    uitest::pick(w.list(kCoefficient), 2);                                      // Red
+    click(w.button(kToValue));
+    EXPECT_EQ(w.text(kValue) + " " + w.caption("Tolerance") + " " + w.caption("Temperature coefficient"), "10K @ 1% 50 ppm/K");
+    uitest::type(w.box(kValue), QStringLiteral("12K4"));  // the five as 5 bands paint them, the sixth kept
+    click(w.button(kToColours));
+    EXPECT_EQ(Fills(w), (Colours{Brown, Red, Yellow, Red, Blue5}));
+    EXPECT_EQ(w.rect("bandRect5")->fill(), Red);
+    EXPECT_EQ(w.list(kBands[0])->currentIndex() + w.list(kBands[4])->currentIndex() + w.list(kCoefficient)->currentIndex(), 0);
+    uitest::pick(w.list(kBands[4]), 7);  // Violet 0.1%, which 5 bands do not offer: the pick goes
+    click(w.option("5-band format"));
+    EXPECT_EQ(w.list(kBands[4])->currentIndex() + 100 * w.list(kBands[4])->count(), 499);
+    EXPECT_EQ(Fills(w)[4], Blue5);
+    EXPECT_FALSE(w.rect("bandRect5")->isVisible() || w.list(kCoefficient)->isVisible());
 }
 
 }  // namespace
