@@ -78,7 +78,7 @@ struct MarkingWriteResult {
 // where the digits can't carry the value: below 10 ohms for 3 characters
 // (4R7; 47 ohms is 470) and below 100 ohms for 4 (47R5, 4R70). EIA-96 codes
 // use the first letter of each pair (Y, X, B). Zero gives the links 000 and
-// 0000. The band page's 10M limit doesn't apply: 100M gives 107 and 1004.
+// 0000. The band page's 10M limit doesn't apply: 100M gives 107 and 1006.
 MarkingWriteResult MarkingsFor(std::string_view typed);
 
 // The message texts of the checks above; empty for Ok. Only the empty value
