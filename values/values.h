@@ -70,6 +70,11 @@ enum class Prefixes {
 std::string EngineeringText(double value, int figures, std::string_view unit, int lowestPower, int highestPower,
                             Prefixes style);
 
+// A resistance that carries at most three significant figures (a marking, a
+// preferred value) in the resistor form, every figure kept: "0.976", "4.7K",
+// "49.9", "97.6M", "1000M". FormatRes rounds below 1 ohm and above 10M.
+std::string ThreeFigureResistanceText(double ohms);
+
 // The range a resistor may lie in at its tolerance, each end to four
 // significant figures in the resistor form: 4700 ohms at 5% is
 // "4.465K to 4.935K".

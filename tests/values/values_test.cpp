@@ -160,4 +160,14 @@ TEST(ToleranceRangeText, BothEndsToFourFigures) {
     EXPECT_EQ(ohm::ToleranceRangeText(10e6, 5), "9.5M to 10.5M");
     EXPECT_EQ(ohm::ToleranceRangeText(0.47, 20), "0.376 to 0.564");
 }
+
+// The third figure survives where FormatRes would round it away.
+TEST(ThreeFigureResistanceText, KeepsEveryFigure) {
+    EXPECT_EQ(ohm::ThreeFigureResistanceText(0.976), "0.976");
+    EXPECT_EQ(ohm::ThreeFigureResistanceText(49.9), "49.9");
+    EXPECT_EQ(ohm::ThreeFigureResistanceText(4700), "4.7K");
+    EXPECT_EQ(ohm::ThreeFigureResistanceText(97.6e6), "97.6M");
+    EXPECT_EQ(ohm::ThreeFigureResistanceText(99e9), "99000M");
+    EXPECT_EQ(ohm::ThreeFigureResistanceText(0), "0");
+}
 }  // namespace
