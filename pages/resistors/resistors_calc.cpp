@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "pages/resistors/marking_calc.h"
 #include "values/values.h"
 
 namespace ohm {
@@ -34,10 +35,11 @@ std::optional<int> MultiplierCode(int position) {
 struct ToleranceEntry {
     int code;  // the body code stands for [blank]
     const char* text;
+    double percent;
 };
 constexpr ToleranceEntry kTolerances[] = {
-    {1, "@ 1%"},     {2, "@ 2%"},      {kGold, "@ 5%"}, {kSilver, "@ 10%"}, {kTan, "@ 20%"},
-    {5, "@ 0.5%"},   {6, "@ 0.25%"},   {7, "@ 0.1%"},   {8, "@ 0.05%"},
+    {1, "@ 1%", 1},      {2, "@ 2%", 2},       {kGold, "@ 5%", 5},  {kSilver, "@ 10%", 10}, {kTan, "@ 20%", 20},
+    {5, "@ 0.5%", 0.5},  {6, "@ 0.25%", 0.25}, {7, "@ 0.1%", 0.1},  {8, "@ 0.05%", 0.05},
 };
 int ToleranceCount(BandFormat format) { return LayoutOf(format).precision ? 9 : 5; }
 
@@ -177,7 +179,11 @@ ColoursToValueResult ColoursToValue(BandFormat format, const BandPicks& position
     out.valueText = FormatRes(NumberText(resistance));
 
     const int tolerance = positions[kToleranceList];
-    if (tolerance >= 0 && tolerance < ToleranceCount(format)) out.toleranceText = kTolerances[tolerance].text;
+    if (tolerance >= 0 && tolerance < ToleranceCount(format)) {
+        out.toleranceText = kTolerances[tolerance].text;
+        out.rangeText = ToleranceRangeText(resistance, kTolerances[tolerance].percent);
+    }
+    out.seriesText = SeriesText(resistance);
     const int coefficient = positions[kCoefficientList];
     if (LayoutOf(format).coefficient && coefficient >= 0 && coefficient < kCoefficientCount)
         out.coefficientText = TemperatureCoefficientText(kCoefficients[coefficient]);
@@ -237,6 +243,9 @@ ValueToColoursResult ValueToColours(std::string_view typed, BandFormat format, i
     // Digits from the most significant; the multiplier band follows them.
     for (int i = layout.digitBands - 1, rest = n; i >= 0; --i, rest /= 10) out.fills[i] = rest % 10;
     out.fills[layout.digitBands] = multiplier;
+    // The series of the value the bands carry, which may differ from the one
+    // typed: a 4K75 painted in 4 bands reads 4K8.
+    out.seriesText = SeriesText(n * std::pow(10.0, exponent));
     return out;
 }
 

@@ -84,6 +84,8 @@ struct ColoursToValueResult {
     std::string valueText;      // FormatRes form, for the value box
     std::string toleranceText;  // written after the value: "@ 5%", or empty
     std::string coefficientText;  // 6 bands: "50 ppm/K", or empty
+    std::string rangeText;        // "4.465K to 4.935K" at the tolerance; empty without one
+    std::string seriesText;       // "E12 value", or that it is in no series
 };
 
 // Reads the picked colours; lists the format has no band for are ignored.
@@ -103,6 +105,7 @@ struct ValueToColoursResult {
     float resistance = 0;     // the value read from the cleaned text, ohms
     int exponent = 0;         // power of ten of the multiplier band
     BandFills fills{};        // colour code for each band rectangle
+    std::string seriesText;   // of the value the bands carry, not the one typed
 };
 
 // Reads a typed resistance ("4K7", "4.7K", "2M2", "470") and gives the

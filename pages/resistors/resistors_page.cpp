@@ -108,6 +108,16 @@ ResistorsPage::ResistorsPage(QWidget* window, kit::Messages& messages)
     coefficientLabel_ = kit::label(valueFrame, "coefficientLabel", {3330, 240, 1020, 255}, QString(),
                                    QStringLiteral("Temperature coefficient"));
     kit::copyable(coefficientLabel_);
+    QLabel* rangeCaption = kit::label(valueFrame, "rangeCaption", {120, 570, 720, 255}, QStringLiteral("Range:"));
+    rangeLabel_ = kit::label(valueFrame, "rangeLabel", {840, 570, 1560, 255}, QString(),
+                             QStringLiteral("Tolerance range"));
+    rangeCaption->setBuddy(rangeLabel_);
+    kit::copyable(rangeLabel_);
+    QLabel* seriesCaption = kit::label(valueFrame, "seriesCaption", {120, 870, 720, 255}, QStringLiteral("Series:"));
+    seriesLabel_ = kit::label(valueFrame, "seriesLabel", {840, 870, 1560, 255}, QString(),
+                              QStringLiteral("Preferred value series"));
+    seriesCaption->setBuddy(seriesLabel_);
+    kit::copyable(seriesLabel_);
 
     calculateValueButton_ = kit::button(f, "calculateValueButton", {4800, 2640, 1710, 375},
                                         QStringLiteral("Calculate Value"),
@@ -212,8 +222,7 @@ void ResistorsPage::showFormat(BandFormat format) {
     paintUnchosenBands();
 }
 void ResistorsPage::valueEdited() {
-    toleranceLabel_->clear();
-    coefficientLabel_->clear();
+    for (QLabel* l : {toleranceLabel_, coefficientLabel_, rangeLabel_, seriesLabel_}) l->clear();
     kit::focus(valueBox_);
 }
 
@@ -228,6 +237,8 @@ void ResistorsPage::calculateValue() {
     valueBox_->setText(kit::qs(r.valueText));  // clears the tolerance label
     toleranceLabel_->setText(kit::qs(r.toleranceText));
     coefficientLabel_->setText(kit::qs(r.coefficientText));
+    rangeLabel_->setText(kit::qs(r.rangeText));
+    seriesLabel_->setText(kit::qs(r.seriesText));
 }
 
 void ResistorsPage::calculateColours() {
@@ -252,6 +263,7 @@ void ResistorsPage::calculateColours() {
         return;
     }
     for (int i = 0; i < kBandLists; ++i) paint(i, r.fills[i]);
+    seriesLabel_->setText(kit::qs(r.seriesText));
 }
 
 }  // namespace ohm

@@ -52,6 +52,8 @@ private:
     QLineEdit* valueBox_ = nullptr;
     QLabel* toleranceLabel_ = nullptr;
     QLabel* coefficientLabel_ = nullptr;
+    QLabel* rangeLabel_ = nullptr;
+    QLabel* seriesLabel_ = nullptr;
     QPushButton* calculateValueButton_ = nullptr;
     QPushButton* calculateColoursButton_ = nullptr;
 };

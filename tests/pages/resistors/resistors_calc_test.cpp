@@ -74,6 +74,41 @@ TEST(ColoursToValue, Rows) {
     }
 }
 
+TEST(ColoursToValue, RangeAndSeries) {
+    // The range at the band's tolerance to four figures; the coarsest series holding the value.
+    const std::pair<ohm::BandPicks, const char*> rows[] = {
+        {{3, 7, 2, -1, 2, -1}, "4.465K to 4.935K|E6 value"},  // 4K7 at 5%
+        {{0, 0, 6, -1, 2, -1}, "9.5M to 10.5M|E6 value"},     // 10M at 5%
+        {{1, 2, 2, -1, 4, -1}, "1.76K to 2.64K|E6 value"},    // 2K2, [blank] is 20%
+        {{0, 2, 2, -1, -1, -1}, "|E12 value"}, {{0, 1, 2, -1, 3, -1}, "990 to 1.21K|E24 value"},  // no tolerance: no range
+    };
+    for (const auto& [picks, shown] : rows) {
+        const ohm::ColoursToValueResult got = ohm::ColoursToValue(BandFormat::Four, picks);
+        EXPECT_EQ(got.rangeText + "|" + got.seriesText, shown);
+    }
+    const std::pair<ohm::BandPicks, const char*> fine[] = {
+        {{0, 0, 0, 2, 0, 2}, "9.9K to 10.1K|E6 value"},        // 10K at 1%
+        {{0, 0, 5, 1, 0, 2}, "1.04K to 1.06K|E48 value"},      // 105 x 10
+        {{3, 7, 5, 1, -1, 2}, "|E96 value"},                   // 4K75
+        {{0, 0, 1, 1, 8, 2}, "1.009K to 1.011K|E192 value"},   // 1K01 at 0.05%
+        {{8, 2, 0, 1, 7, 2}, "9.191K to 9.209K|E192 value"},   // 9K20, the one E192 value off the formula
+        {{3, 7, 9, 1, 6, 2}, "4.778K to 4.802K|Not in any E series"},  // 4K79 at 0.25%
+    };
+    for (const auto& [picks, shown] : fine) {
+        const ohm::ColoursToValueResult got = ohm::ColoursToValue(BandFormat::Six, picks);
+        EXPECT_EQ(got.rangeText + "|" + got.seriesText, shown);
+    }
+}
+
+TEST(ValueToColours, SeriesOfThePaintedValue) {
+    // 4 bands carry only two figures: a typed 4K75 paints 4K8, which is in no series.
+    const std::tuple<const char*, int, const char*> rows[] = {
+        {"4K75", 4, "Not in any E series"}, {"4K75", 5, "E96 value"}, {"4K7", 4, "E6 value"},
+        {"12K4", 6, "E96 value"},           {"0.47", 5, "E6 value"},  {"11M", 4, ""}};
+    for (const auto& [typed, bands, series] : rows)
+        EXPECT_EQ(ohm::ValueToColours(typed, Format(bands)).seriesText, series) << typed << " " << bands;
+}
+
 TEST(ValueToColours, Bands) {
     struct Row { const char *typed; int bands; const char* cleaned; Fills fills; int coefficient = 1; };
     const Row rows[] = {
