@@ -5,9 +5,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "pages/resistors/marking_calc.h"
 #include "pages/resistors/resistors_calc.h"
 #include "kit/drawing.h"
 #include "kit/kit.h"
@@ -83,6 +85,8 @@ ResistorsPage::ResistorsPage(QWidget* window, kit::Messages& messages)
         pictures_[i] = drawing()->addPicture(look.pictureName, {1140, 630, 4440, 1185},
                                              QString::fromLatin1(look.picture));
     }
+    smdOption_ = kit::option(f, "smdOption", {120, 900 + 240 * kBandFormats, 1005, 240}, QStringLiteral("SMD"),
+                             QStringLiteral("SMD marking format"));
     for (int i = 0; i < kBandLists; ++i) {
         bandRects_[i] = drawing()->addRect(kRectNames[i], BandRect(BandFormat::Four, i),
                                            ColourOf(BodyCode(BandFormat::Four)));
@@ -93,6 +97,31 @@ ResistorsPage::ResistorsPage(QWidget* window, kit::Messages& messages)
                                   QString::fromLatin1(kSpoken[i]));
         bandCaptions_[i]->setBuddy(bandLists_[i]);
     }
+
+    // A chip resistor seen from above, where the banded body stands: tinned
+    // ends and a dark body that carries the marking.
+    chipShapes_ = {drawing()->addRect("chipLeftEnd", {2340, 840, 300, 780}, QColor(208, 208, 208), QColor(122, 122, 122)),
+                   drawing()->addRect("chipBody", {2640, 840, 1440, 780}, QColor(32, 32, 32), QColor(0, 0, 0)),
+                   drawing()->addRect("chipRightEnd", {4080, 840, 300, 780}, QColor(208, 208, 208), QColor(122, 122, 122))};
+    chipMarking_ = kit::label(f, "chipMarking", {2640, 840, 1440, 780}, QString(), QStringLiteral("Chip marking"));
+    chipMarking_->setAlignment(Qt::AlignCenter);
+    QFont printed = chipMarking_->font();
+    printed.setPixelSize(20);
+    printed.setBold(true);
+    chipMarking_->setFont(printed);
+    // Printed white on the black body whatever the desktop's palette.
+    QPalette white = chipMarking_->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    chipMarking_->setPalette(white);
+    markingCaption_ = kit::label(f, "markingCaption", {180, 1920, 990, 225}, QStringLiteral("Marking:"));
+    markingBox_ = kit::textBox(f, "markingBox", {180, 2160, 990, 315}, QString(), QStringLiteral("SMD marking"));
+    markingCaption_->setBuddy(markingBox_);
+    markingsCaption_ = kit::label(f, "markingsCaption", {1245, 1920, 2400, 225},
+                                  QStringLiteral("Markings for the value:"));
+    markingsLabel_ = kit::label(f, "markingsLabel", {1245, 2190, 5250, 255}, QString(),
+                                QStringLiteral("Markings for the value"));
+    markingsCaption_->setBuddy(markingsLabel_);
+    kit::copyable(markingsLabel_);
 
     // The value and what the bands say about it, a row at a time.
     QGroupBox* valueFrame = kit::frame(f, "valueFrame", {180, 2580, 4470, 1200}, QString());
@@ -118,6 +147,10 @@ ResistorsPage::ResistorsPage(QWidget* window, kit::Messages& messages)
                               QStringLiteral("Preferred value series"));
     seriesCaption->setBuddy(seriesLabel_);
     kit::copyable(seriesLabel_);
+    // A marking that reads two ways shows its other reading beside the range.
+    otherReadingLabel_ = kit::label(valueFrame, "otherReadingLabel", {2460, 570, 1920, 255}, QString(),
+                                    QStringLiteral("Other reading"));
+    kit::copyable(otherReadingLabel_);
 
     calculateValueButton_ = kit::button(f, "calculateValueButton", {4800, 2640, 1710, 375},
                                         QStringLiteral("Calculate Value"),
@@ -127,15 +160,18 @@ ResistorsPage::ResistorsPage(QWidget* window, kit::Messages& messages)
                                           QStringLiteral("Calculate colours from the value"));
     kit::enterPresses(valueBox_, calculateColoursButton_);
 
+    kit::enterPresses(markingBox_, calculateValueButton_);
+
+    // Top to bottom, left to right: the formats, the band lists or the marking, the value, the buttons.
     QWidget* previous = formatOptions_[0];
-    for (QWidget* next : formatOptions_) {
-        if (next != previous) QWidget::setTabOrder(previous, next);
+    const auto follow = [&previous](QWidget* next) {
+        QWidget::setTabOrder(previous, next);
         previous = next;
-    }
-    for (QComboBox* list : bandLists_) {
-        QWidget::setTabOrder(previous, list);
-        previous = list;
-    }
+    };
+    for (int i = 1; i < kBandFormats; ++i) follow(formatOptions_[i]);
+    follow(smdOption_);
+    for (QComboBox* list : bandLists_) follow(list);
+    follow(markingBox_);
     QWidget::setTabOrder(previous, valueBox_);
     QWidget::setTabOrder(valueBox_, calculateValueButton_);
     QWidget::setTabOrder(calculateValueButton_, calculateColoursButton_);
@@ -143,6 +179,7 @@ ResistorsPage::ResistorsPage(QWidget* window, kit::Messages& messages)
     for (const BandFormat format : kAllBandFormats)
         connect(formatOptions_[static_cast<int>(format)], &kit::OptionButton::selected, this,
                 [this, format] { showFormat(format); });
+    connect(smdOption_, &kit::OptionButton::selected, this, [this] { showFormat(std::nullopt); });
     for (int i = 0; i < kBandLists; ++i)
         connect(bandLists_[i], &QComboBox::currentIndexChanged, this, [this, i] { bandPicked(i); });
     connect(valueBox_, &QLineEdit::textChanged, this, &ResistorsPage::valueEdited);
@@ -151,17 +188,17 @@ ResistorsPage::ResistorsPage(QWidget* window, kit::Messages& messages)
 }
 
 void ResistorsPage::startUp() {
-    format_ = BandFormat::Four;
+    bands_ = BandFormat::Four;
     // The 4-band switch, while the lists are still empty; it hides the lists
     // and bands the format has none for and shows its picture.
     formatOptions_[static_cast<int>(BandFormat::Four)]->select();
-    const int body = BodyCode(format_);
+    const int body = BodyCode(BandFormat::Four);
     for (int i = 0; i < kBandLists; ++i) paint(i, body);
 
     // Filling a list is not a pick: no band gets a colour and none is selected.
     for (int i = 0; i < kBandLists; ++i) {
         const QSignalBlocker quiet(bandLists_[i]);
-        for (const int code : ListColours(format_, i)) bandLists_[i]->addItem(kit::qs(ColourName(code)));
+        for (const int code : ListColours(BandFormat::Four, i)) bandLists_[i]->addItem(kit::qs(ColourName(code)));
         bandLists_[i]->setCurrentIndex(-1);
     }
     // The coefficient list opens on Brown, 100 ppm/K, the usual one; a
@@ -175,61 +212,81 @@ void ResistorsPage::focusOnShow() { kit::focus(valueBox_); }
 
 void ResistorsPage::paint(int band, int code) { bandRects_[band]->setFill(ColourOf(code)); }
 
-void ResistorsPage::paintUnchosenBands() {
-    const int body = BodyCode(format_);
+void ResistorsPage::paintUnchosenBands(BandFormat format) {
+    const int body = BodyCode(format);
     for (int i = 0; i < kBandLists; ++i) {
-        const std::optional<int> code = BandFillCode(i, bandLists_[i]->currentIndex(), format_);
+        const std::optional<int> code = BandFillCode(i, bandLists_[i]->currentIndex(), format);
         // No pick, or "[blank]" (a body code, below Silver), shows the body of the format in force.
         if (!code || *code < kSilver) paint(i, body);
     }
 }
 
 void ResistorsPage::bandPicked(int band) {
-    if (const auto code = BandFillCode(band, bandLists_[band]->currentIndex(), format_)) paint(band, *code);
+    // Lists are picked only while they show, in a band format.
+    if (bands_)
+        if (const auto code = BandFillCode(band, bandLists_[band]->currentIndex(), *bands_)) paint(band, *code);
     // A value shown earlier no longer stands beside the changed bands.
     valueBox_->clear();
 }
 
-void ResistorsPage::showFormat(BandFormat format) {
+void ResistorsPage::showFormat(std::optional<BandFormat> bands) {
     valueBox_->clear();
     for (int i = 0; i < kBandLists; ++i) {
         QComboBox* list = bandLists_[i];
-        const std::vector<int> colours = ListColours(format, i);
-        const int count = static_cast<int>(colours.size());
-        // A pick the list will no longer offer moves first (Gold on band 2 turns Black).
-        const int kept = PickAfterSwitch(format, i, list->currentIndex());
-        if (kept != list->currentIndex()) {
-            if (kept >= 0) paint(i, colours[kept]);
-            list->setCurrentIndex(kept);
+        // The SMD format leaves the lists as they are, for the band format that follows it.
+        if (bands) {
+            const std::vector<int> colours = ListColours(*bands, i);
+            const int count = static_cast<int>(colours.size());
+            // A pick the list will no longer offer moves first (Gold on band 2 turns Black).
+            const int kept = PickAfterSwitch(*bands, i, list->currentIndex());
+            if (kept != list->currentIndex()) {
+                if (kept >= 0) paint(i, colours[kept]);
+                list->setCurrentIndex(kept);
+            }
+            // Start-up switches before it fills the lists. Otherwise only a list whose
+            // entries differ is touched: choosing the format in force leaves all as it was.
+            if (list->count() > 0) {
+                while (list->count() > count) list->removeItem(list->count() - 1);
+                for (int c = list->count(); c < count; ++c) list->addItem(kit::qs(ColourName(colours[c])));
+            }
         }
-        // Start-up switches before it fills the lists. Otherwise only a list whose
-        // entries differ is touched: choosing the format in force leaves all as it was.
-        if (list->count() > 0) {
-            while (list->count() > count) list->removeItem(list->count() - 1);
-            for (int c = list->count(); c < count; ++c) list->addItem(kit::qs(ColourName(colours[c])));
-        }
-        const bool shown = HasList(format, i);
+        const bool shown = bands && HasList(*bands, i);
         list->setVisible(shown);
         bandCaptions_[i]->setVisible(shown);
         bandRects_[i]->setVisible(shown);
-        bandRects_[i]->setRect(BandRect(format, i));
+        if (bands) bandRects_[i]->setRect(BandRect(*bands, i));
     }
     // Captions count the shown bands: the tolerance band is the 4th of four, the 5th of five.
-    for (int i = 0, ordinal = 0; i < kBandLists; ++i)
-        if (HasList(format, i)) bandCaptions_[i]->setText(QString::fromLatin1(kOrdinals[ordinal++]));
-    format_ = format;
-    for (const BandFormat f : kAllBandFormats) pictures_[static_cast<int>(f)]->setVisible(f == format);
-    paintUnchosenBands();
+    if (bands)
+        for (int i = 0, ordinal = 0; i < kBandLists; ++i)
+            if (HasList(*bands, i)) bandCaptions_[i]->setText(QString::fromLatin1(kOrdinals[ordinal++]));
+    bands_ = bands;
+    for (const BandFormat f : kAllBandFormats) pictures_[static_cast<int>(f)]->setVisible(bands == f);
+    for (kit::Rect* shape : chipShapes_) shape->setVisible(!bands);
+    for (QWidget* w : {static_cast<QWidget*>(chipMarking_), static_cast<QWidget*>(markingCaption_),
+                       static_cast<QWidget*>(markingBox_), static_cast<QWidget*>(markingsCaption_),
+                       static_cast<QWidget*>(markingsLabel_)})
+        w->setVisible(!bands);
+    // The buttons say what they read and write in the format in force.
+    calculateColoursButton_->setText(bands ? QStringLiteral("Calculate Colours") : QStringLiteral("Calculate Markings"));
+    calculateValueButton_->setAccessibleName(bands ? QStringLiteral("Calculate value from the colours")
+                                                   : QStringLiteral("Calculate value from the marking"));
+    calculateColoursButton_->setAccessibleName(bands ? QStringLiteral("Calculate colours from the value")
+                                                     : QStringLiteral("Calculate markings from the value"));
+    if (bands) paintUnchosenBands(*bands);
 }
+
 void ResistorsPage::valueEdited() {
-    for (QLabel* l : {toleranceLabel_, coefficientLabel_, rangeLabel_, seriesLabel_}) l->clear();
+    for (QLabel* l : {toleranceLabel_, coefficientLabel_, rangeLabel_, seriesLabel_, otherReadingLabel_, markingsLabel_})
+        l->clear();
     kit::focus(valueBox_);
 }
 
 void ResistorsPage::calculateValue() {
+    if (!bands_) return readMarking();
     BandPicks positions{};
     for (int i = 0; i < kBandLists; ++i) positions[i] = bandLists_[i]->currentIndex();
-    const ColoursToValueResult r = ColoursToValue(format_, positions);
+    const ColoursToValueResult r = ColoursToValue(*bands_, positions);
     if (r.check != ColoursCheck::Ok) {
         messages_.show(MessageText(r.check), HasErrorTitle(r.check) ? kErrorTitle : kit::kAppTitle);
         return;
@@ -242,8 +299,9 @@ void ResistorsPage::calculateValue() {
 }
 
 void ResistorsPage::calculateColours() {
+    if (!bands_) return writeMarkings();
     const ValueToColoursResult r =
-        ValueToColours(kit::textOf(valueBox_), format_, bandLists_[kCoefficientList]->currentIndex());
+        ValueToColours(kit::textOf(valueBox_), *bands_, bandLists_[kCoefficientList]->currentIndex());
     if (r.check == ValueCheck::Empty) {
         kit::focus(valueBox_);
         messages_.show(MessageText(r.check), kErrorTitle);
@@ -251,7 +309,7 @@ void ResistorsPage::calculateColours() {
     }
     // Only the rectangles show the answer; every list is left without a pick
     // but the coefficient's, which is an input here.
-    const int body = BodyCode(format_);
+    const int body = BodyCode(*bands_);
     for (int i = 0; i < kBandLists; ++i) {
         if (i == kCoefficientList) continue;
         bandLists_[i]->setCurrentIndex(-1);
@@ -264,6 +322,40 @@ void ResistorsPage::calculateColours() {
     }
     for (int i = 0; i < kBandLists; ++i) paint(i, r.fills[i]);
     seriesLabel_->setText(kit::qs(r.seriesText));
+}
+
+void ResistorsPage::readMarking() {
+    const MarkingReadResult r = ReadMarking(kit::textOf(markingBox_));
+    if (r.check != MarkingCheck::Ok) {
+        // Only the box is selected: the value and the chip still show the last good reading.
+        kit::selectAll(markingBox_);
+        messages_.show(r.message, HasErrorTitle(r.check) ? kErrorTitle : kit::kAppTitle);
+        return;
+    }
+    valueBox_->setText(kit::qs(r.valueText));  // clears the readouts
+    toleranceLabel_->setText(kit::qs(r.toleranceText));
+    rangeLabel_->setText(kit::qs(r.rangeText));
+    seriesLabel_->setText(kit::qs(r.seriesText));
+    otherReadingLabel_->setText(kit::qs(r.otherReadingText));
+    chipMarking_->setText(kit::qs(r.marking));
+}
+
+void ResistorsPage::writeMarkings() {
+    const MarkingWriteResult r = MarkingsFor(kit::textOf(valueBox_));
+    if (r.check == MarkingWriteCheck::Empty) {
+        kit::focus(valueBox_);
+        messages_.show(r.message, kErrorTitle);
+        return;
+    }
+    valueBox_->setText(kit::qs(r.cleaned));  // clears the readouts and the markings
+    seriesLabel_->setText(kit::qs(r.seriesText));
+    if (r.check != MarkingWriteCheck::Ok) {
+        chipMarking_->clear();
+        kit::reportFault(messages_, valueBox_, r.message);
+        return;
+    }
+    markingsLabel_->setText(kit::qs(r.markingsText));
+    chipMarking_->setText(kit::qs(r.chipText));
 }
 
 }  // namespace ohm

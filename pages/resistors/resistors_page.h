@@ -1,9 +1,11 @@
 // The "Resistors" page: band lists and the band rectangles painted over a
 // resistor picture, in the 4-, 5- or 6-band format; "Calculate Value" reads
-// the bands, "Calculate Colours" paints the bands of a typed value.
+// the bands, "Calculate Colours" paints the bands of a typed value. In the SMD
+// format a drawn chip and a marking box take their place.
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "pages/page.h"
 #include "pages/resistors/resistors_calc.h"
@@ -32,28 +34,41 @@ private:
     void bandPicked(int band);
     // Shows the lists, captions, bands and picture of a format; safe to run
     // again for the format in force.
-    void showFormat(BandFormat format);
+    void showFormat(std::optional<BandFormat> bands);
     void valueEdited();
     void calculateValue();
     void calculateColours();
 
     void paint(int band, int code);
-    void paintUnchosenBands();
+    void paintUnchosenBands(BandFormat format);
+    void readMarking();
+    void writeMarkings();
 
-    BandFormat format_ = BandFormat::Four;
+    // The band format in force; none while the page reads and writes SMD markings.
+    std::optional<BandFormat> bands_ = BandFormat::Four;
 
     std::array<kit::OptionButton*, kBandFormats> formatOptions_{};
+    kit::OptionButton* smdOption_ = nullptr;
     std::array<kit::Picture*, kBandFormats> pictures_{};
     // One list, caption and rectangle per band list; a format hides those it
     // has no band for.
     std::array<QLabel*, kBandLists> bandCaptions_{};
     std::array<QComboBox*, kBandLists> bandLists_{};
     std::array<kit::Rect*, kBandLists> bandRects_{};
+    // The SMD format: a chip drawn in place of the banded body, the marking
+    // to read, and the markings written for a typed value.
+    std::array<kit::Rect*, 3> chipShapes_{};
+    QLabel* chipMarking_ = nullptr;
+    QLabel* markingCaption_ = nullptr;
+    QLineEdit* markingBox_ = nullptr;
+    QLabel* markingsCaption_ = nullptr;
+    QLabel* markingsLabel_ = nullptr;
     QLineEdit* valueBox_ = nullptr;
     QLabel* toleranceLabel_ = nullptr;
     QLabel* coefficientLabel_ = nullptr;
     QLabel* rangeLabel_ = nullptr;
     QLabel* seriesLabel_ = nullptr;
+    QLabel* otherReadingLabel_ = nullptr;
     QPushButton* calculateValueButton_ = nullptr;
     QPushButton* calculateColoursButton_ = nullptr;
 };

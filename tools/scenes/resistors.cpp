@@ -42,6 +42,22 @@ void sixBandsFromColours(ohm::MainWindow& w) {
     click(w, "Calculate value from the colours");
 }
 
+// A marking with two readings: R as the point first, the EIA-96 reading beside it.
+void smdMarkingRead(ohm::MainWindow& w) {
+    showTab(w, "Resistors");
+    choose(w, "SMD marking format");
+    setText(w, "SMD marking", QStringLiteral("10R"));
+    click(w, "Calculate value from the marking");
+}
+
+// Every marking that carries a typed value; the chip shows the first.
+void smdMarkingsWritten(ohm::MainWindow& w) {
+    showTab(w, "Resistors");
+    choose(w, "SMD marking format");
+    setText(w, "Resistance, ohms", QStringLiteral("10K"));
+    click(w, "Calculate markings from the value");
+}
+
 }  // namespace
 
 const Register kResistors[] = {
@@ -49,6 +65,8 @@ const Register kResistors[] = {
     {"resistors-4band-value", fourBandsFromValue},
     {"resistors-5band-value", fiveBandsFromValue},
     {"resistors-6band-colours", sixBandsFromColours},
+    {"resistors-smd-read", smdMarkingRead},
+    {"resistors-smd-markings", smdMarkingsWritten},
 };
 
 }  // namespace scenes

@@ -42,10 +42,12 @@ TEST(ResistorsPage, OpensOnFourBlankBandsAndTheTabFocusesTheValue) {
     EXPECT_EQ(w.list(kBands[0])->currentIndex() + w.list(kBands[4])->currentIndex(), -2);  // nothing picked
     // The tolerance band stands apart from the digit and multiplier bands on the body.
     EXPECT_EQ(std::to_string(w.rect("bandRect3")->rect().left) + " " + std::to_string(w.rect("bandRect4")->rect().left), "3480 3940");
-    QWidget* at = w.option("6-band format");  // the keyboard goes on through the band lists to the value
+    QWidget* at = w.option("4-band format");  // the keyboard goes on through the formats and lists to the value
     const auto next = [&at] { do at = at->nextInFocusChain(); while (!(at->focusPolicy() & Qt::TabFocus)); return at; };
+    for (const char* format : {"5-band format", "6-band format", "SMD marking format"}) EXPECT_EQ(next(), w.option(format));
     for (const char* band : kBands) EXPECT_EQ(next(), w.list(band)) << band;
     EXPECT_EQ(next(), w.list(kCoefficient));
+    EXPECT_EQ(next(), w.form().findChild<QLineEdit*>("markingBox"));  // hidden until SMD is chosen
     EXPECT_EQ(next(), w.box(kValue));
     w.showTab("Capacitors");
     w.showTab("Resistors");
@@ -130,6 +132,59 @@ TEST(ResistorsPage, SixBandsByKeyboardReadAndPaintTheCoefficient) {
     EXPECT_EQ(w.list(kBands[4])->currentIndex() + 100 * w.list(kBands[4])->count(), 499);
     EXPECT_EQ(Fills(w)[4], Blue5);
     EXPECT_FALSE(w.rect("bandRect5")->isVisible() || w.list(kCoefficient)->isVisible());
+}
+
+// The readouts of the SMD format, as "value|tolerance|range|series|other reading|markings|chip".
+std::string Smd(const uitest::Window& w) {
+    std::string out = w.text(kValue);
+    for (const char* label : {"Tolerance", "Tolerance range", "Preferred value series", "Other reading",
+                              "Markings for the value", "Chip marking"})
+        out += "|" + w.caption(label);
+    return out;
+}
+
+TEST(ResistorsPage, SmdMarkingsEachWayToTheScreen) {
+    uitest::Window w;
+    click(w.option("SMD marking format"));
+    EXPECT_TRUE(w.list(kBands[0])->isHidden() && !w.picture("fourBandPicture")->isVisible() &&
+                w.rect("chipBody")->isVisible() && !w.rect("bandRect0")->isVisible());
+    EXPECT_EQ(w.button("Calculate markings from the value")->text().toStdString(), "Calculate Markings");
+    QLineEdit* marking = w.box("SMD marking");
+    struct Row { const char* name; const char* marking; const char* value; bool byKey; const char* shown; };
+    const Row rows[] = {
+        // R as the point first; the EIA-96 reading (124 x 0.01) beside it.
+        {"two readings", "10R", nullptr, false, "10|@ 5%|9.5 to 10.5|E6 value|or 1.24 @ 1% as EIA-96||10R"},
+        {"Enter reads", " 01c ", nullptr, true, "10K|@ 1%|9.9K to 10.1K|E6 value|||01C"},      // case and blanks
+        {"above 10M", "96F", nullptr, false, "97.6M|@ 1%|96.62M to 98.58M|E96 value|||96F"},
+        {"markings", nullptr, "10K", false, "10K|||E6 value||103, 1002, 01C|103"},
+        {"Enter writes", nullptr, "12.4K", true, "12.4K|||E96 value||1242, 10C|1242"},
+    };
+    for (const Row& r : rows) {
+        QWidget* box = r.marking ? static_cast<QWidget*>(marking) : w.box(kValue);
+        uitest::type(static_cast<QLineEdit*>(box), QString::fromLatin1(r.marking ? r.marking : r.value));
+        if (r.byKey) QTest::keyClick(box, Qt::Key_Return);
+        else click(w.button(r.marking ? "Calculate value from the marking" : "Calculate markings from the value"));
+        EXPECT_EQ(Smd(w), r.shown) << r.name;
+    }
+    EXPECT_TRUE(w.messages.shown.empty());
+    // A faulty marking: its message, the box selected, the last reading left as it was.
+    uitest::type(marking, QStringLiteral("4K7"));
+    click(w.button("Calculate value from the marking"));
+    EXPECT_EQ(Message(w).substr(0, 26), "Ohmbench: Enter a marking:");
+    EXPECT_TRUE(uitest::selectedWithFocus(w, marking));
+    EXPECT_EQ(Smd(w), "12.4K|||E96 value||1242, 10C|1242");
+    // A value no marking carries: the box selected, no markings and a blank chip.
+    uitest::type(w.box(kValue), QStringLiteral("4.751K"));
+    click(w.button("Calculate markings from the value"));
+    EXPECT_EQ(Message(w), "Ohmbench: No marking carries this value: a marking holds at most three significant figures");
+    EXPECT_TRUE(uitest::selectedWithFocus(w, w.box(kValue)));
+    EXPECT_EQ(Smd(w), "4.751K|||Not in any E series|||");
+    w.box(kValue)->clear();
+    click(w.button("Calculate markings from the value"));
+    EXPECT_EQ(Message(w), "Calculator - Error!: You must enter a value!");
+    click(w.option("4-band format"));  // the bands come back as they were
+    EXPECT_TRUE(!w.list(kBands[0])->isHidden() && marking->isHidden() && w.picture("fourBandPicture")->isVisible());
+    EXPECT_EQ(w.button(kToColours)->text().toStdString(), "Calculate Colours");
 }
 
 }  // namespace
