@@ -134,6 +134,35 @@ TEST(ResistorsPage, SixBandsByKeyboardReadAndPaintTheCoefficient) {
     EXPECT_FALSE(w.rect("bandRect5")->isVisible() || w.list(kCoefficient)->isVisible());
 }
 
+TEST(ResistorsPage, RangeAndSeriesEachWayToTheScreen) {
+    uitest::Window w;
+    // "value|tolerance|coefficient|range|series"; typed values show the series of the bands painted.
+    struct Row { const char* format; std::array<int, 5> picks; const char* typed; bool byKey; const char* shown; };
+    const Row rows[] = {
+        {"4-band format", {3, 7, 2, -1, 2}, nullptr, false, "4.7K|@ 5%||4.465K to 4.935K|E6 value"},
+        {"6-band format", {3, 7, 0, 1, 8}, nullptr, false, "4.7K|@ 0.05%|100 ppm/K|4.698K to 4.702K|E6 value"},
+        {"4-band format", {}, "4K75", true, "4K75||||Not in any E series"},  // painted as 4K8
+        {"5-band format", {}, "4K75", false, "4K75||||E96 value"},
+    };
+    for (const Row& r : rows) {
+        click(w.option(r.format));
+        if (r.typed == nullptr) {
+            for (int i = 0; i < 5; ++i) if (r.picks[i] >= 0) uitest::pick(w.list(kBands[i]), r.picks[i]);
+            click(w.button(kToValue));
+        } else {
+            uitest::type(w.box(kValue), QString::fromLatin1(r.typed));
+            if (r.byKey) QTest::keyClick(w.box(kValue), Qt::Key_Return);
+            else click(w.button(kToColours));
+        }
+        std::string got = w.text(kValue);
+        for (const char* label : {"Tolerance", "Temperature coefficient", "Tolerance range", "Preferred value series"})
+            got += "|" + w.caption(label);
+        EXPECT_EQ(got, r.shown) << r.format;
+    }
+    uitest::type(w.box(kValue), QStringLiteral("4"));  // editing the value empties every readout
+    EXPECT_EQ(w.caption("Tolerance range") + w.caption("Preferred value series"), "");
+}
+
 // The readouts of the SMD format, as "value|tolerance|range|series|other reading|markings|chip".
 std::string Smd(const uitest::Window& w) {
     std::string out = w.text(kValue);
