@@ -110,109 +110,91 @@ TEST(ResistorsPage, BothCalculations) {
     EXPECT_EQ(Fills(w)[2], Gold);
 }
 
-TEST(ResistorsPage, SixBandsByKeyboardReadAndPaintTheCoefficient) {
+TEST(ResistorsPage, SixBandsChosenByKeyboardPaintTheCoefficientPicked) {
     uitest::Window w;
     w.option("6-band format")->setFocus();
-    QTest::keyClick(w.option("6-band format"), Qt::Key_Space);  // chosen from the keyboard
-    EXPECT_TRUE(w.option("6-band format")->isChecked() && w.picture("sixBandPicture")->isVisible() &&
-                !w.picture("fiveBandPicture")->isVisible() && w.rect("bandRect5")->isVisible());
-    EXPECT_EQ(w.caption("6th Band") + std::to_string(w.list(kBands[4])->count()), "6th Band9");  // with 0.5% .. 0.05%
-    EXPECT_EQ(w.list(kCoefficient)->currentText().toStdString(), "Brown");  // 100 ppm/K as the page opens
-    for (int i = 0; i < 5; ++i) uitest::pick(w.list(kBands[i]), i == 3 ? 2 : 0);  // Brown Black Black Red Brown
-    uitest::pick(w.list(kCoefficient), 2);                                      // Red
-    click(w.button(kToValue));
-    EXPECT_EQ(w.text(kValue) + " " + w.caption("Tolerance") + " " + w.caption("Temperature coefficient"), "10K @ 1% 50 ppm/K");
-    uitest::type(w.box(kValue), QStringLiteral("12K4"));  // the five as 5 bands paint them, the sixth kept
+    QTest::keyClick(w.option("6-band format"), Qt::Key_Space);
+    EXPECT_TRUE(w.picture("sixBandPicture")->isVisible() && !w.picture("fourBandPicture")->isVisible() &&
+                w.rect("bandRect5")->isVisible());
+    // The tolerance list offers 0.5% to 0.05% too; the coefficient list opens on Brown, 100 ppm/K.
+    EXPECT_EQ(w.caption("6th Band") + std::to_string(w.list(kBands[4])->count()) +
+                  w.list(kCoefficient)->currentText().toStdString(), "6th Band9Brown");
+    uitest::pick(w.list(kCoefficient), 2);  // Red
+    uitest::type(w.box(kValue), QStringLiteral("12K4"));  // the five as 5 bands paint them; the sixth keeps its pick
     click(w.button(kToColours));
     EXPECT_EQ(Fills(w), (Colours{Brown, Red, Yellow, Red, Blue5}));
     EXPECT_EQ(w.rect("bandRect5")->fill(), Red);
-    EXPECT_EQ(w.list(kBands[0])->currentIndex() + w.list(kBands[4])->currentIndex() + w.list(kCoefficient)->currentIndex(), 0);
+    EXPECT_EQ(w.list(kBands[0])->currentIndex() + w.list(kCoefficient)->currentIndex(), 1);
     uitest::pick(w.list(kBands[4]), 7);  // Violet 0.1%, which 5 bands do not offer: the pick goes
     click(w.option("5-band format"));
     EXPECT_EQ(w.list(kBands[4])->currentIndex() + 100 * w.list(kBands[4])->count(), 499);
     EXPECT_EQ(Fills(w)[4], Blue5);
-    EXPECT_FALSE(w.rect("bandRect5")->isVisible() || w.list(kCoefficient)->isVisible());
 }
 
-TEST(ResistorsPage, RangeAndSeriesEachWayToTheScreen) {
-    uitest::Window w;
-    // "value|tolerance|coefficient|range|series"; typed values show the series of the bands painted.
-    struct Row { const char* format; std::array<int, 5> picks; const char* typed; bool byKey; const char* shown; };
-    const Row rows[] = {
-        {"4-band format", {3, 7, 2, -1, 2}, nullptr, false, "4.7K|@ 5%||4.465K to 4.935K|E6 value"},
-        {"6-band format", {3, 7, 0, 1, 8}, nullptr, false, "4.7K|@ 0.05%|100 ppm/K|4.698K to 4.702K|E6 value"},
-        {"4-band format", {}, "4K75", true, "4K75||||Not in any E series"},  // painted as 4K8
-        {"5-band format", {}, "4K75", false, "4K75||||E96 value"},
-    };
-    for (const Row& r : rows) {
-        click(w.option(r.format));
-        if (r.typed == nullptr) {
-            for (int i = 0; i < 5; ++i) if (r.picks[i] >= 0) uitest::pick(w.list(kBands[i]), r.picks[i]);
-            click(w.button(kToValue));
-        } else {
-            uitest::type(w.box(kValue), QString::fromLatin1(r.typed));
-            if (r.byKey) QTest::keyClick(w.box(kValue), Qt::Key_Return);
-            else click(w.button(kToColours));
-        }
-        std::string got = w.text(kValue);
-        for (const char* label : {"Tolerance", "Temperature coefficient", "Tolerance range", "Preferred value series"})
-            got += "|" + w.caption(label);
-        EXPECT_EQ(got, r.shown) << r.format;
-    }
-    uitest::type(w.box(kValue), QStringLiteral("4"));  // editing the value empties every readout
-    EXPECT_EQ(w.caption("Tolerance range") + w.caption("Preferred value series"), "");
-}
-
-// The readouts of the SMD format, as "value|tolerance|range|series|other reading|markings|chip".
-std::string Smd(const uitest::Window& w) {
+// Every readout of the value frame and the SMD controls, "|"-separated.
+std::string Readouts(const uitest::Window& w) {
     std::string out = w.text(kValue);
-    for (const char* label : {"Tolerance", "Tolerance range", "Preferred value series", "Other reading",
-                              "Markings for the value", "Chip marking"})
+    for (const char* label : {"Tolerance", "Temperature coefficient", "Tolerance range", "Preferred value series",
+                              "Other reading", "Markings for the value", "Chip marking"})
         out += "|" + w.caption(label);
     return out;
 }
 
-TEST(ResistorsPage, SmdMarkingsEachWayToTheScreen) {
+TEST(ResistorsPage, ReadoutsEachWayToTheScreen) {
     uitest::Window w;
-    click(w.option("SMD marking format"));
-    EXPECT_TRUE(w.list(kBands[0])->isHidden() && !w.picture("fourBandPicture")->isVisible() &&
-                w.rect("chipBody")->isVisible() && !w.rect("bandRect0")->isVisible());
-    EXPECT_EQ(w.button("Calculate markings from the value")->text().toStdString(), "Calculate Markings");
-    QLineEdit* marking = w.box("SMD marking");
-    struct Row { const char* name; const char* marking; const char* value; bool byKey; const char* shown; };
+    enum Way { Read, Write, WriteByEnter, ReadByEnter };
+    struct Row { const char* format; std::array<int, 6> picks; const char* typed; Way way; const char* shown; };
     const Row rows[] = {
-        // R as the point first; the EIA-96 reading (124 x 0.01) beside it.
-        {"two readings", "10R", nullptr, false, "10|@ 5%|9.5 to 10.5|E6 value|or 1.24 @ 1% as EIA-96||10R"},
-        {"Enter reads", " 01c ", nullptr, true, "10K|@ 1%|9.9K to 10.1K|E6 value|||01C"},      // case and blanks
-        {"above 10M", "96F", nullptr, false, "97.6M|@ 1%|96.62M to 98.58M|E96 value|||96F"},
-        {"markings", nullptr, "10K", false, "10K|||E6 value||103, 1002, 01C|103"},
-        {"Enter writes", nullptr, "12.4K", true, "12.4K|||E96 value||1242, 10C|1242"},
+        {"4-band format", {3, 7, 2, -1, 2, -1}, nullptr, Read, "4.7K|@ 5%||4.465K to 4.935K|E6 value|||"},
+        {"6-band format", {0, 0, 0, 2, 0, 2}, nullptr, Read, "10K|@ 1%|50 ppm/K|9.9K to 10.1K|E6 value|||"},
+        {"4-band format", {}, "4K75", WriteByEnter, "4K75||||Not in any E series|||"},  // painted as 4K8
+        {"5-band format", {}, "4K75", Write, "4K75||||E96 value|||"},
+        // R as the point first, the EIA-96 reading (124 x 0.01) beside it; case and blanks don't matter.
+        {"SMD marking format", {}, "10R", Read, "10|@ 5%||9.5 to 10.5|E6 value|or 1.24 @ 1% as EIA-96||10R"},
+        {"SMD marking format", {}, " 01c ", ReadByEnter, "10K|@ 1%||9.9K to 10.1K|E6 value|||01C"},
+        {"SMD marking format", {}, "10K", Write, "10K||||E6 value||103, 1002, 01C|103"},
+        {"SMD marking format", {}, "12.4K", WriteByEnter, "12.4K||||E96 value||1242, 10C|1242"},
     };
     for (const Row& r : rows) {
-        QWidget* box = r.marking ? static_cast<QWidget*>(marking) : w.box(kValue);
-        uitest::type(static_cast<QLineEdit*>(box), QString::fromLatin1(r.marking ? r.marking : r.value));
-        if (r.byKey) QTest::keyClick(box, Qt::Key_Return);
-        else click(w.button(r.marking ? "Calculate value from the marking" : "Calculate markings from the value"));
-        EXPECT_EQ(Smd(w), r.shown) << r.name;
+        click(w.option(r.format));
+        const bool smd = r.format[0] == 'S';
+        for (int i = 0; i < 6; ++i)
+            if (r.typed == nullptr && r.picks[i] >= 0) uitest::pick(w.list(i < 5 ? kBands[i] : kCoefficient), r.picks[i]);
+        QLineEdit* box = smd && (r.way == Read || r.way == ReadByEnter) ? w.box("SMD marking") : w.box(kValue);
+        if (r.typed != nullptr) uitest::type(box, QString::fromLatin1(r.typed));
+        if (r.way == WriteByEnter || r.way == ReadByEnter) QTest::keyClick(box, Qt::Key_Return);
+        else click(w.form().findChild<QPushButton*>(r.way == Read ? "calculateValueButton" : "calculateColoursButton"));
+        EXPECT_EQ(Readouts(w), r.shown) << r.typed;
     }
+    uitest::type(w.box(kValue), QStringLiteral("4"));  // editing the value empties every readout
+    EXPECT_EQ(Readouts(w), "4|||||||1242");  // but the chip
     EXPECT_TRUE(w.messages.shown.empty());
+}
+
+TEST(ResistorsPage, SmdFormatAndItsFaults) {
+    uitest::Window w;
+    click(w.option("SMD marking format"));
+    EXPECT_TRUE(w.rect("chipBody")->isVisible() && !w.rect("bandRect0")->isVisible());
+    QLineEdit* marking = w.box("SMD marking");
+    uitest::type(marking, QStringLiteral("472"));
+    click(w.button("Calculate value from the marking"));
     // A faulty marking: its message, the box selected, the last reading left as it was.
     uitest::type(marking, QStringLiteral("4K7"));
     click(w.button("Calculate value from the marking"));
     EXPECT_EQ(Message(w).substr(0, 26), "Ohmbench: Enter a marking:");
     EXPECT_TRUE(uitest::selectedWithFocus(w, marking));
-    EXPECT_EQ(Smd(w), "12.4K|||E96 value||1242, 10C|1242");
+    EXPECT_EQ(Readouts(w), "4.7K|@ 5%||4.465K to 4.935K|E6 value|||472");
     // A value no marking carries: the box selected, no markings and a blank chip.
     uitest::type(w.box(kValue), QStringLiteral("4.751K"));
     click(w.button("Calculate markings from the value"));
     EXPECT_EQ(Message(w), "Ohmbench: No marking carries this value: a marking holds at most three significant figures");
     EXPECT_TRUE(uitest::selectedWithFocus(w, w.box(kValue)));
-    EXPECT_EQ(Smd(w), "4.751K|||Not in any E series|||");
+    EXPECT_EQ(Readouts(w), "4.751K||||Not in any E series|||");
     w.box(kValue)->clear();
     click(w.button("Calculate markings from the value"));
     EXPECT_EQ(Message(w), "Calculator - Error!: You must enter a value!");
     click(w.option("4-band format"));  // the bands come back as they were
-    EXPECT_TRUE(!w.list(kBands[0])->isHidden() && marking->isHidden() && w.picture("fourBandPicture")->isVisible());
+    EXPECT_TRUE(!w.list(kBands[0])->isHidden() && marking->isHidden() && !w.rect("chipBody")->isVisible());
     EXPECT_EQ(w.button(kToColours)->text().toStdString(), "Calculate Colours");
 }
 
