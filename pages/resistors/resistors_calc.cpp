@@ -73,11 +73,11 @@ std::string ResColCode(int code) {
 
 BandLayout LayoutOf(BandFormat format) {
     switch (format) {
-        case BandFormat::Four: return {4, 2, kTan, false, false};
-        case BandFormat::Five: return {5, 3, kPaleBlue, false, false};
+        case BandFormat::Four: return {2, kTan, false, false};
+        case BandFormat::Five: return {3, kPaleBlue, false, false};
         case BandFormat::Six: break;
     }
-    return {6, 3, kPaleBlue, true, true};
+    return {3, kPaleBlue, true, true};
 }
 
 int BodyCode(BandFormat format) { return LayoutOf(format).bodyCode; }

@@ -40,7 +40,6 @@ using BandPicks = std::array<int, kBandLists>;
 using BandFills = std::array<int, kBandLists>;
 
 struct BandLayout {
-    int bands;       // bands on the body
     int digitBands;  // 2 or 3; the multiplier band follows them
     int bodyCode;    // body colour, shown by a band without a colour
     bool precision;  // the tolerance list also offers 0.5% down to 0.05%

@@ -116,9 +116,10 @@ TEST(ResistorsPage, SixBandsChosenByKeyboardPaintTheCoefficientPicked) {
     QTest::keyClick(w.option("6-band format"), Qt::Key_Space);
     EXPECT_TRUE(w.picture("sixBandPicture")->isVisible() && !w.picture("fourBandPicture")->isVisible() &&
                 w.rect("bandRect5")->isVisible());
-    // The tolerance list offers 0.5% to 0.05% too; the coefficient list opens on Brown, 100 ppm/K.
-    EXPECT_EQ(w.caption("6th Band") + std::to_string(w.list(kBands[4])->count()) +
-                  w.list(kCoefficient)->currentText().toStdString(), "6th Band9Brown");
+    // The multiplier ends Gold, Silver; the tolerance list offers 0.5% to 0.05% too; the coefficient opens on Brown.
+    EXPECT_EQ(w.caption("6th Band") + w.list(kBands[3])->itemText(11).toStdString() +
+                  std::to_string(w.list(kBands[4])->count()) + w.list(kCoefficient)->currentText().toStdString(),
+              "6th BandSilver9Brown");
     uitest::pick(w.list(kCoefficient), 2);  // Red
     uitest::type(w.box(kValue), QStringLiteral("12K4"));  // the five as 5 bands paint them; the sixth keeps its pick
     click(w.button(kToColours));
