@@ -320,7 +320,9 @@ void ResistorsPage::calculateColours() {
         kit::reportFault(messages_, valueBox_, MessageText(r.check));
         return;
     }
-    for (int i = 0; i < kBandLists; ++i) paint(i, r.fills[i]);
+    // A band the format lacks keeps its colour for the format that shows it again.
+    for (int i = 0; i < kBandLists; ++i)
+        if (HasList(*bands_, i)) paint(i, r.fills[i]);
     seriesLabel_->setText(kit::qs(r.seriesText));
 }
 

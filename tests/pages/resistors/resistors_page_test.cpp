@@ -127,6 +127,10 @@ TEST(ResistorsPage, SixBandsChosenByKeyboardPaintTheCoefficientPicked) {
     uitest::pick(w.list(kBands[4]), 7);  // Violet 0.1%, which 5 bands do not offer: the pick goes
     click(w.option("5-band format"));
     EXPECT_TRUE(w.list(kBands[4])->currentIndex() == -1 && w.list(kBands[4])->count() == 5 && Fills(w)[4] == Blue5);
+    uitest::type(w.box(kValue), QStringLiteral("1K"));  // painted in 5 bands, the hidden sixth keeps its colour
+    click(w.button(kToColours));
+    click(w.option("6-band format"));
+    EXPECT_EQ(w.rect("bandRect5")->fill(), Red);
 }
 
 // Every readout of the value frame and the SMD controls, "|"-separated.
