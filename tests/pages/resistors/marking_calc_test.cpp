@@ -57,7 +57,7 @@ TEST(ReadMarking, Texts) {
 
 TEST(ReadMarking, RejectsWhatNoChipCarries) {
     const char* const rows[] = {"",    "   ",  "4K7",  "97A",  "00A", "01G",  "1R2R", "R",    "RR",  "A",
-                                "47",  "4.7",  "12345", "001", "0009", "4 7 2", "R4R", "47R00", "-472"};
+                                "47",  "4.7",  "12345", "001", "0009", "4 7 2", "R4R", "01C0", "47R00", "-472"};
     for (const char* typed : rows) {
         const ohm::MarkingReadResult got = ohm::ReadMarking(typed);
         EXPECT_EQ(got.check, ohm::MarkingCheck::NotAMarking) << typed;
