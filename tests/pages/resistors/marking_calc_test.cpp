@@ -94,36 +94,25 @@ TEST(MarkingsFor, Rows) {
     }
 }
 
-// Every E96 value from 1 ohm to 976K has an EIA-96 marking, always the last
-// one written, and it reads back to the value.
-TEST(MarkingRoundTrip, E96ThroughEia96) {
-    for (int decade = 0; decade <= 5; ++decade)
-        for (const double v : ohm::kE96Decade) {
-            const double ohms = v * std::pow(10.0, decade);
-            const ohm::MarkingWriteResult written = ohm::MarkingsFor(ohm::PlainText(ohms));
-            ASSERT_FALSE(written.markings.empty()) << ohms;
-            const std::string eia = written.markings.back();
-            ASSERT_TRUE(eia.size() == 3 && eia[2] >= 'A' && eia[2] <= 'Z') << ohms << " " << written.markingsText;
-            const ohm::MarkingReadResult read = ohm::ReadMarking(eia);
-            EXPECT_DOUBLE_EQ(read.ohms, ohms) << eia;
-            EXPECT_EQ(read.tolerancePercent, 1) << eia;
-        }
-}
-
-// Every E24 value from 10 ohms to 9.1M has a 3-digit marking, written first.
-TEST(MarkingRoundTrip, E24ThroughThreeDigits) {
-    for (int decade = 1; decade <= 6; ++decade)
-        for (const double v : ohm::kE24Decade) {
-            const double ohms = v * std::pow(10.0, decade);
-            const ohm::MarkingWriteResult written = ohm::MarkingsFor(ohm::PlainText(ohms));
-            ASSERT_FALSE(written.markings.empty()) << ohms;
-            const std::string digits = written.markings.front();
-            ASSERT_EQ(digits.find_first_not_of("0123456789"), std::string::npos) << digits;
-            ASSERT_EQ(digits.size(), 3U) << digits;
-            const ohm::MarkingReadResult read = ohm::ReadMarking(digits);
-            EXPECT_DOUBLE_EQ(read.ohms, ohms) << digits;
-            EXPECT_EQ(read.tolerancePercent, 5) << digits;
-        }
+// Every E96 value from 1 ohm to 976K has an EIA-96 marking, written last, and every E24 value from 10 ohms to 9.1M
+// a 3-digit one, written first; each reads back to the value at its tolerance.
+TEST(MarkingRoundTrip, SeriesValuesReadBack) {
+    struct Row { ohm::Series series; int firstDecade, lastDecade; bool eia; double percent; };
+    const Row rows[] = {{ohm::Series::E96, 0, 5, true, 1}, {ohm::Series::E24, 1, 6, false, 5}};
+    for (const Row& r : rows)
+        for (int decade = r.firstDecade; decade <= r.lastDecade; ++decade)
+            for (const double v : ohm::DecadeOf(r.series)) {
+                const double ohms = v * std::pow(10.0, decade);
+                const ohm::MarkingWriteResult written = ohm::MarkingsFor(ohm::PlainText(ohms));
+                ASSERT_FALSE(written.markings.empty()) << ohms;
+                const std::string m = r.eia ? written.markings.back() : written.markings.front();
+                const size_t digits = m.find_first_not_of("0123456789");
+                ASSERT_EQ(m.size(), 3U) << ohms << " " << written.markingsText;
+                ASSERT_EQ(digits, r.eia ? 2 : std::string::npos) << m;
+                const ohm::MarkingReadResult read = ohm::ReadMarking(m);
+                EXPECT_DOUBLE_EQ(read.ohms, ohms) << m;
+                EXPECT_EQ(read.tolerancePercent, r.percent) << m;
+            }
 }
 
 }  // namespace
