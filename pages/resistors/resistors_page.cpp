@@ -60,6 +60,8 @@ constexpr int kListLeft = 180;
 constexpr int kListStep = 1065;
 constexpr int kListWidth = 990;
 
+const QColor kChipBody(32, 32, 32);
+
 QColor ColourOf(int code) { return kit::colourFromBgr(LeadingNumber(ResColCode(code))); }
 
 }  // namespace
@@ -99,20 +101,22 @@ ResistorsPage::ResistorsPage(QWidget* window, kit::Messages& messages)
     }
 
     // A chip resistor seen from above, where the banded body stands: tinned
-    // ends and a dark body that carries the marking.
-    chipShapes_ = {drawing()->addRect("chipLeftEnd", {2340, 840, 300, 780}, QColor(208, 208, 208), QColor(122, 122, 122)),
-                   drawing()->addRect("chipBody", {2640, 840, 1440, 780}, QColor(32, 32, 32), QColor(0, 0, 0)),
-                   drawing()->addRect("chipRightEnd", {4080, 840, 300, 780}, QColor(208, 208, 208), QColor(122, 122, 122))};
-    chipMarking_ = kit::label(f, "chipMarking", {2640, 840, 1440, 780}, QString(), QStringLiteral("Chip marking"));
+    // ends and a black body that carries the marking, outlined in ink so it
+    // stands out on a light or a dark desktop.
+    chipShapes_ = {drawing()->addRect("chipLeftEnd", {2610, 930, 210, 600}, QColor(208, 208, 208), kit::kInk),
+                   drawing()->addRect("chipBody", {2820, 930, 1080, 600}, kChipBody, kit::kInk),
+                   drawing()->addRect("chipRightEnd", {3900, 930, 210, 600}, QColor(208, 208, 208), kit::kInk)};
+    // The print fills the body inside its outline, white on the body's own black.
+    chipMarking_ = kit::label(f, "chipMarking", {2835, 945, 1050, 570}, QString(), QStringLiteral("Chip marking"));
     chipMarking_->setAlignment(Qt::AlignCenter);
     QFont printed = chipMarking_->font();
-    printed.setPixelSize(20);
     printed.setBold(true);
     chipMarking_->setFont(printed);
-    // Printed white on the black body whatever the desktop's palette.
-    QPalette white = chipMarking_->palette();
-    white.setColor(QPalette::WindowText, Qt::white);
-    chipMarking_->setPalette(white);
+    QPalette print = chipMarking_->palette();
+    print.setColor(QPalette::WindowText, Qt::white);
+    print.setColor(QPalette::Window, kChipBody);
+    chipMarking_->setPalette(print);
+    chipMarking_->setAutoFillBackground(true);
     markingCaption_ = kit::label(f, "markingCaption", {180, 1920, 990, 225}, QStringLiteral("Marking:"));
     markingBox_ = kit::textBox(f, "markingBox", {180, 2160, 990, 315}, QString(), QStringLiteral("SMD marking"));
     markingCaption_->setBuddy(markingBox_);

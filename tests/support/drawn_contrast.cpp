@@ -127,7 +127,9 @@ std::vector<FaintDrawing> faintDrawings(QWidget* window, double floor) {
     }
     for (QLabel* l : labels) {
         const QColor text = l->palette().color(l->foregroundRole());
-        const QColor ground = underShapes.commonest(l, l->contentsRect());
+        // A label that fills its own background is read against that.
+        const QColor ground = l->autoFillBackground() ? l->palette().color(l->backgroundRole())
+                                                      : underShapes.commonest(l, l->contentsRect());
         const double r = contrastRatio(text, ground);
         if (r < floor) out.push_back({l->objectName().toStdString(), text, ground, r});
     }
