@@ -1,4 +1,4 @@
-// The Resistors page: colours read and painted in each band format.
+// The Resistors page: colours read and painted in each band format, and SMD markings.
 #include "tools/scene.h"
 
 namespace scenes {
@@ -42,20 +42,20 @@ void sixBandsFromColours(ohm::MainWindow& w) {
     click(w, "Calculate value from the colours");
 }
 
-// A marking with two readings: R as the point first, the EIA-96 reading beside it.
-void smdMarkingRead(ohm::MainWindow& w) {
+// The SMD format with a box typed and its calculation pressed.
+void smd(ohm::MainWindow& w, const char* box, const char* text, const char* button) {
     showTab(w, "Resistors");
     choose(w, "SMD marking format");
-    setText(w, "SMD marking", QStringLiteral("10R"));
-    click(w, "Calculate value from the marking");
+    setText(w, box, QString::fromLatin1(text));
+    click(w, button);
 }
+
+// A marking with two readings: R as the point first, the EIA-96 reading beside it.
+void smdMarkingRead(ohm::MainWindow& w) { smd(w, "SMD marking", "10R", "Calculate value from the marking"); }
 
 // Every marking that carries a typed value; the chip shows the first.
 void smdMarkingsWritten(ohm::MainWindow& w) {
-    showTab(w, "Resistors");
-    choose(w, "SMD marking format");
-    setText(w, "Resistance, ohms", QStringLiteral("10K"));
-    click(w, "Calculate markings from the value");
+    smd(w, "Resistance, ohms", "10K", "Calculate markings from the value");
 }
 
 }  // namespace
