@@ -124,7 +124,6 @@ ResistorsPage::ResistorsPage(QWidget* window, kit::Messages& messages)
                                   QStringLiteral("Markings for the value:"));
     markingsLabel_ = kit::label(f, "markingsLabel", {1245, 2190, 5250, 255}, QString(),
                                 QStringLiteral("Markings for the value"));
-    markingsCaption_->setBuddy(markingsLabel_);
     kit::copyable(markingsLabel_);
 
     // The value and what the bands say about it, a row at a time.
@@ -141,15 +140,14 @@ ResistorsPage::ResistorsPage(QWidget* window, kit::Messages& messages)
     coefficientLabel_ = kit::label(valueFrame, "coefficientLabel", {3330, 240, 1020, 255}, QString(),
                                    QStringLiteral("Temperature coefficient"));
     kit::copyable(coefficientLabel_);
-    QLabel* rangeCaption = kit::label(valueFrame, "rangeCaption", {120, 570, 720, 255}, QStringLiteral("Range:"));
+    // Result labels carry their own spoken names; their captions are only what they show.
+    kit::label(valueFrame, "rangeCaption", {120, 570, 720, 255}, QStringLiteral("Range:"));
     rangeLabel_ = kit::label(valueFrame, "rangeLabel", {840, 570, 1560, 255}, QString(),
                              QStringLiteral("Tolerance range"));
-    rangeCaption->setBuddy(rangeLabel_);
     kit::copyable(rangeLabel_);
-    QLabel* seriesCaption = kit::label(valueFrame, "seriesCaption", {120, 870, 720, 255}, QStringLiteral("Series:"));
+    kit::label(valueFrame, "seriesCaption", {120, 870, 720, 255}, QStringLiteral("Series:"));
     seriesLabel_ = kit::label(valueFrame, "seriesLabel", {840, 870, 1560, 255}, QString(),
                               QStringLiteral("Preferred value series"));
-    seriesCaption->setBuddy(seriesLabel_);
     kit::copyable(seriesLabel_);
     // A marking that reads two ways shows its other reading beside the range.
     otherReadingLabel_ = kit::label(valueFrame, "otherReadingLabel", {2460, 570, 1920, 255}, QString(),
