@@ -447,11 +447,17 @@ std::string EngineeringText(double value, int figures, std::string_view unit, in
     return out + std::string(unit);
 }
 
+std::string ThreeFigureResistanceText(double ohms) { return EngineeringText(ohms, 3, "", 0, 6, Prefixes::Resistor); }
+
 std::string ToleranceRangeText(double ohms, double percent) {
     const double low = ohms * (100.0 - percent) / 100.0;
     const double high = ohms * (100.0 + percent) / 100.0;
     return EngineeringText(low, 4, "", 0, 6, Prefixes::Resistor) + " to " +
            EngineeringText(high, 4, "", 0, 6, Prefixes::Resistor);
+}
+
+std::string TemperatureCoefficientText(double ppmPerKelvin) {
+    return EngineeringText(ppmPerKelvin, 3, "ppm/K", 0, 0, Prefixes::Metric);
 }
 
 }  // namespace ohm

@@ -76,11 +76,18 @@ std::string MillivoltsText(double volts);
 std::string CurrentText(double amperes);
 // A power to three significant figures in uW, mW or W: "11.1 mW", "1.2 W".
 std::string PowerText(double watts);
+// A resistance that carries at most three significant figures (a marking, a
+// preferred value) in the resistor form, every figure kept: "0.976", "4.7K",
+// "49.9", "97.6M", "1000M". FormatRes rounds below 1 ohm and above 10M.
+std::string ThreeFigureResistanceText(double ohms);
 
 // The range a resistor may lie in at its tolerance, each end to four
 // significant figures in the resistor form: 4700 ohms at 5% is
 // "4.465K to 4.935K".
 std::string ToleranceRangeText(double ohms, double percent);
+
+// A resistor's temperature coefficient: "50 ppm/K".
+std::string TemperatureCoefficientText(double ppmPerKelvin);
 
 // A voltage (as text) written with a lower-case "v": "4.7v", "-0.5v", "0v".
 std::string FormatVolt(std::string_view text);

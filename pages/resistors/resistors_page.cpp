@@ -5,9 +5,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "pages/resistors/marking_calc.h"
 #include "pages/resistors/resistors_calc.h"
 #include "kit/drawing.h"
 #include "kit/kit.h"
@@ -18,29 +20,47 @@
 namespace ohm {
 namespace {
 
-const char* const kListNames[] = {"bandList0", "bandList1", "bandList2", "bandList3", "bandList4"};
-const char* const kCaptionNames[] = {"bandCaption0", "bandCaption1", "bandCaption2", "bandCaption3",
-                                     "bandCaption4"};
-const char* const kRectNames[] = {"bandRect0", "bandRect1", "bandRect2", "bandRect3", "bandRect4"};
-const char* const kCaptions[] = {"1st Band", "2nd Band", "3rd Band", "4th Band", "4th Band"};
-const char* const kSpoken[] = {"1st band colour", "2nd band colour", "3rd band colour",
-                               "4th band colour", "Tolerance band colour"};
+const char* const kListNames[] = {"bandList0", "bandList1", "bandList2", "bandList3", "bandList4", "bandList5"};
+const char* const kCaptionNames[] = {"bandCaption0", "bandCaption1", "bandCaption2",
+                                     "bandCaption3", "bandCaption4", "bandCaption5"};
+const char* const kRectNames[] = {"bandRect0", "bandRect1", "bandRect2", "bandRect3", "bandRect4", "bandRect5"};
+const char* const kSpoken[] = {"1st band colour",       "2nd band colour", "3rd band colour",
+                               "4th band colour",       "Tolerance band colour",
+                               "Temperature coefficient band colour"};
+const char* const kOrdinals[] = {"1st Band", "2nd Band", "3rd Band", "4th Band", "5th Band", "6th Band"};
 
-const char* const kColours[] = {"Black", "Brown", "Red",    "Orange", "Yellow",
-                                "Green", "Blue",  "Violet", "Grey",   "White"};
-const char* const kTolerances[] = {"Brown", "Red", "Gold", "Silver", "[blank]"};
+// Each format's option button and picture, in the order of BandFormat.
+struct FormatLook {
+    const char* optionName;
+    const char* caption;
+    const char* spoken;
+    const char* pictureName;
+    const char* picture;
+};
+const FormatLook kLooks[kBandFormats] = {
+    {"fourBandsOption", "4 Bands", "4-band format", "fourBandPicture", ":/assets/resistor_4band.svg"},
+    {"fiveBandsOption", "5 Bands", "5-band format", "fiveBandPicture", ":/assets/resistor_5band.svg"},
+    {"sixBandsOption", "6 Bands", "6-band format", "sixBandPicture", ":/assets/resistor_6band.svg"},
+};
+const FormatLook& LookOf(BandFormat format) { return kLooks[static_cast<int>(format)]; }
 
-// Band rectangles stand on the resistor body: bands 0..3 at 300-twip steps,
-// the tolerance band set apart from them.
-kit::TwipRect BandRect(int band) {
-    const int left = band < 4 ? 2580 + 300 * band : 2580 + 4 * 300 + 160;
+// Band rectangles stand on the resistor body: the digit and multiplier bands
+// at 300-twip steps, the tolerance band set apart from them. The 6-band body
+// has a longer neck, so its bands start further left and the coefficient band
+// follows the tolerance band.
+kit::TwipRect BandRect(BandFormat format, int list) {
+    const bool six = LayoutOf(format).coefficient;
+    const int first = six ? 2460 : 2580, gap = six ? 120 : 160;
+    const int left = list < kToleranceList ? first + 300 * list : first + 4 * 300 + gap + 300 * (list - kToleranceList);
     return {left, 720, 210, 1040};
 }
 
 // Lists and captions in one row under the picture, left to right.
 constexpr int kListLeft = 180;
-constexpr int kListStep = 1290;
-constexpr int kListWidth = 1170;
+constexpr int kListStep = 1065;
+constexpr int kListWidth = 990;
+
+const QColor kChipBody(32, 32, 32);
 
 QColor ColourOf(int code) { return kit::colourFromBgr(LeadingNumber(ResColCode(code))); }
 
@@ -57,56 +77,112 @@ ResistorsPage::ResistorsPage(QWidget* window, kit::Messages& messages)
     title->setFont(bold);
     title->setAlignment(Qt::AlignCenter);
 
-    kit::label(f, "formatCaption", {120, 720, 960, 255}, QStringLiteral("Format:"));
-    fourBandsOption_ = kit::option(f, "fourBandsOption", {120, 990, 1005, 255}, QStringLiteral("4 Bands"),
-                                   QStringLiteral("4-band format"));
-    fiveBandsOption_ = kit::option(f, "fiveBandsOption", {120, 1290, 1005, 255}, QStringLiteral("5 Bands"),
-                                   QStringLiteral("5-band format"));
-
-    // The picture first, so the band rectangles are painted over it.
-    fourBandPicture_ = drawing()->addPicture("fourBandPicture", {1140, 630, 4440, 1185},
-                                             QStringLiteral(":/assets/resistor_4band.svg"));
-    fiveBandPicture_ = drawing()->addPicture("fiveBandPicture", {1140, 630, 4440, 1185},
-                                             QStringLiteral(":/assets/resistor_5band.svg"));
-    for (int i = 0; i < 5; ++i) {
-        bandRects_[i] = drawing()->addRect(kRectNames[i], BandRect(i), ColourOf(BodyCode(4)));
+    kit::label(f, "formatCaption", {120, 660, 960, 225}, QStringLiteral("Format:"));
+    for (const BandFormat format : kAllBandFormats) {
+        const FormatLook& look = LookOf(format);
+        const int i = static_cast<int>(format);
+        formatOptions_[i] = kit::option(f, look.optionName, {120, 900 + 240 * i, 1005, 240},
+                                        QString::fromLatin1(look.caption), QString::fromLatin1(look.spoken));
+        // The pictures first, so the band rectangles are painted over them.
+        pictures_[i] = drawing()->addPicture(look.pictureName, {1140, 630, 4440, 1185},
+                                             QString::fromLatin1(look.picture));
+    }
+    smdOption_ = kit::option(f, "smdOption", {120, 900 + 240 * kBandFormats, 1005, 240}, QStringLiteral("SMD"),
+                             QStringLiteral("SMD marking format"));
+    for (int i = 0; i < kBandLists; ++i) {
+        bandRects_[i] = drawing()->addRect(kRectNames[i], BandRect(BandFormat::Four, i),
+                                           ColourOf(BodyCode(BandFormat::Four)));
         const int left = kListLeft + kListStep * i;
         bandCaptions_[i] = kit::label(f, kCaptionNames[i], {left, 1920, kListWidth, 225},
-                                      QString::fromLatin1(kCaptions[i]));
+                                      QString::fromLatin1(kOrdinals[i]));
         bandLists_[i] = kit::list(f, kListNames[i], {left, 2160, kListWidth, 315},
                                   QString::fromLatin1(kSpoken[i]));
         bandCaptions_[i]->setBuddy(bandLists_[i]);
     }
 
-    QGroupBox* valueFrame = kit::frame(f, "valueFrame", {180, 2640, 3930, 960}, QString());
+    // A chip resistor seen from above, where the banded body stands: tinned
+    // ends and a black body that carries the marking, outlined in ink so it
+    // stands out on a light or a dark desktop.
+    chipShapes_ = {drawing()->addRect("chipLeftEnd", {2610, 930, 210, 600}, QColor(208, 208, 208), kit::kInk),
+                   drawing()->addRect("chipBody", {2820, 930, 1080, 600}, kChipBody, kit::kInk),
+                   drawing()->addRect("chipRightEnd", {3900, 930, 210, 600}, QColor(208, 208, 208), kit::kInk)};
+    // The print fills the body inside its outline, white on the body's own black.
+    chipMarking_ = kit::label(f, "chipMarking", {2835, 945, 1050, 570}, QString(), QStringLiteral("Chip marking"));
+    chipMarking_->setAlignment(Qt::AlignCenter);
+    QFont printed = chipMarking_->font();
+    printed.setBold(true);
+    chipMarking_->setFont(printed);
+    QPalette print = chipMarking_->palette();
+    print.setColor(QPalette::WindowText, Qt::white);
+    print.setColor(QPalette::Window, kChipBody);
+    chipMarking_->setPalette(print);
+    chipMarking_->setAutoFillBackground(true);
+    markingCaption_ = kit::label(f, "markingCaption", {180, 1920, 990, 225}, QStringLiteral("Marking:"));
+    markingBox_ = kit::textBox(f, "markingBox", {180, 2160, 990, 315}, QString(), QStringLiteral("SMD marking"));
+    markingCaption_->setBuddy(markingBox_);
+    markingsCaption_ = kit::label(f, "markingsCaption", {1245, 1920, 2400, 225},
+                                  QStringLiteral("Markings for the value:"));
+    markingsLabel_ = kit::label(f, "markingsLabel", {1245, 2190, 5250, 255}, QString(),
+                                QStringLiteral("Markings for the value"));
+    kit::copyable(markingsLabel_);
+
+    // The value and what the bands say about it, a row at a time.
+    QGroupBox* valueFrame = kit::frame(f, "valueFrame", {180, 2580, 4470, 1200}, QString());
     valueFrame->setAccessibleName(QStringLiteral("Value"));
-    QLabel* valueCaption = kit::label(valueFrame, "valueCaption", {120, 360, 720, 255}, QStringLiteral("VALUE:  "));
-    valueBox_ = kit::textBox(valueFrame, "valueBox", {840, 330, 1380, 315}, QString(),
+    QLabel* valueCaption = kit::label(valueFrame, "valueCaption", {120, 240, 720, 255}, QStringLiteral("VALUE:  "));
+    valueBox_ = kit::textBox(valueFrame, "valueBox", {840, 210, 1380, 315}, QString(),
                              QStringLiteral("Resistance, ohms"));
     valueCaption->setBuddy(valueBox_);
-    kit::label(valueFrame, "ohmsLabel", {2250, 360, 240, 255}, QStringLiteral("\u03A9"), QStringLiteral("ohms"));
-    toleranceLabel_ = kit::label(valueFrame, "toleranceLabel", {2520, 360, 1290, 255}, QString(),
+    kit::label(valueFrame, "ohmsLabel", {2250, 240, 240, 255}, QStringLiteral("\u03A9"), QStringLiteral("ohms"));
+    toleranceLabel_ = kit::label(valueFrame, "toleranceLabel", {2520, 240, 780, 255}, QString(),
                                  QStringLiteral("Tolerance"));
     kit::copyable(toleranceLabel_);
+    coefficientLabel_ = kit::label(valueFrame, "coefficientLabel", {3330, 240, 1020, 255}, QString(),
+                                   QStringLiteral("Temperature coefficient"));
+    kit::copyable(coefficientLabel_);
+    // Result labels carry their own spoken names; their captions are only what they show.
+    kit::label(valueFrame, "rangeCaption", {120, 570, 720, 255}, QStringLiteral("Range:"));
+    rangeLabel_ = kit::label(valueFrame, "rangeLabel", {840, 570, 1560, 255}, QString(),
+                             QStringLiteral("Tolerance range"));
+    kit::copyable(rangeLabel_);
+    kit::label(valueFrame, "seriesCaption", {120, 870, 720, 255}, QStringLiteral("Series:"));
+    seriesLabel_ = kit::label(valueFrame, "seriesLabel", {840, 870, 1560, 255}, QString(),
+                              QStringLiteral("Preferred value series"));
+    kit::copyable(seriesLabel_);
+    // A marking that reads two ways shows its other reading beside the range.
+    otherReadingLabel_ = kit::label(valueFrame, "otherReadingLabel", {2460, 570, 1920, 255}, QString(),
+                                    QStringLiteral("Other reading"));
+    kit::copyable(otherReadingLabel_);
 
-    calculateValueButton_ = kit::button(f, "calculateValueButton", {4380, 2700, 2130, 375},
+    calculateValueButton_ = kit::button(f, "calculateValueButton", {4800, 2640, 1710, 375},
                                         QStringLiteral("Calculate Value"),
                                         QStringLiteral("Calculate value from the colours"));
-    calculateColoursButton_ = kit::button(f, "calculateColoursButton", {4380, 3150, 2130, 375},
+    calculateColoursButton_ = kit::button(f, "calculateColoursButton", {4800, 3090, 1710, 375},
                                           QStringLiteral("Calculate Colours"),
                                           QStringLiteral("Calculate colours from the value"));
     kit::enterPresses(valueBox_, calculateColoursButton_);
 
-    QWidget::setTabOrder(fourBandsOption_, fiveBandsOption_);
-    QWidget::setTabOrder(fiveBandsOption_, bandLists_[0]);
-    for (int i = 0; i < 4; ++i) QWidget::setTabOrder(bandLists_[i], bandLists_[i + 1]);
-    QWidget::setTabOrder(bandLists_[4], valueBox_);
+    kit::enterPresses(markingBox_, calculateValueButton_);
+
+    // Top to bottom, left to right: the formats, the band lists or the marking, the value, the buttons.
+    QWidget* previous = formatOptions_[0];
+    const auto follow = [&previous](QWidget* next) {
+        QWidget::setTabOrder(previous, next);
+        previous = next;
+    };
+    for (int i = 1; i < kBandFormats; ++i) follow(formatOptions_[i]);
+    follow(smdOption_);
+    for (QComboBox* list : bandLists_) follow(list);
+    follow(markingBox_);
+    QWidget::setTabOrder(previous, valueBox_);
     QWidget::setTabOrder(valueBox_, calculateValueButton_);
     QWidget::setTabOrder(calculateValueButton_, calculateColoursButton_);
 
-    connect(fourBandsOption_, &kit::OptionButton::selected, this, &ResistorsPage::showFourBands);
-    connect(fiveBandsOption_, &kit::OptionButton::selected, this, &ResistorsPage::showFiveBands);
-    for (int i = 0; i < 5; ++i)
+    for (const BandFormat format : kAllBandFormats)
+        connect(formatOptions_[static_cast<int>(format)], &kit::OptionButton::selected, this,
+                [this, format] { showFormat(format); });
+    connect(smdOption_, &kit::OptionButton::selected, this, [this] { showFormat(std::nullopt); });
+    for (int i = 0; i < kBandLists; ++i)
         connect(bandLists_[i], &QComboBox::currentIndexChanged, this, [this, i] { bandPicked(i); });
     connect(valueBox_, &QLineEdit::textChanged, this, &ResistorsPage::valueEdited);
     connect(calculateValueButton_, &QPushButton::clicked, this, &ResistorsPage::calculateValue);
@@ -114,116 +190,130 @@ ResistorsPage::ResistorsPage(QWidget* window, kit::Messages& messages)
 }
 
 void ResistorsPage::startUp() {
-    bandCount_ = 4;
-    fourBandsOption_->select();  // the 4-band switch, while the lists are still empty
-    bandLists_[3]->hide();
-    bandCaptions_[3]->hide();
-    fourBandPicture_->show();
-    fiveBandPicture_->hide();
-    for (int i = 0; i < 5; ++i) {
-        bandRects_[i]->setRect(BandRect(i));
-        paint(i, BodyCode(4));
-    }
-    bandRects_[3]->hide();
+    bands_ = BandFormat::Four;
+    // The 4-band switch, while the lists are still empty; it hides the lists
+    // and bands the format has none for and shows its picture.
+    formatOptions_[static_cast<int>(BandFormat::Four)]->select();
+    const int body = BodyCode(BandFormat::Four);
+    for (int i = 0; i < kBandLists; ++i) paint(i, body);
 
     // Filling a list is not a pick: no band gets a colour and none is selected.
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < kBandLists; ++i) {
         const QSignalBlocker quiet(bandLists_[i]);
-        for (int c = i == 0 ? 1 : 0; c < 10; ++c) bandLists_[i]->addItem(QString::fromLatin1(kColours[c]));
-        if (i >= 2) {
-            bandLists_[i]->addItem(QStringLiteral("Gold"));
-            bandLists_[i]->addItem(QStringLiteral("Silver"));
-        }
+        for (const int code : ListColours(BandFormat::Four, i)) bandLists_[i]->addItem(kit::qs(ColourName(code)));
         bandLists_[i]->setCurrentIndex(-1);
     }
-    const QSignalBlocker quiet(bandLists_[4]);
-    for (const char* t : kTolerances) bandLists_[4]->addItem(QString::fromLatin1(t));
-    bandLists_[4]->setCurrentIndex(-1);
+    // The coefficient list opens on Brown, 100 ppm/K, the usual one; a
+    // typed value paints it as the sixth band.
+    const QSignalBlocker quiet(bandLists_[kCoefficientList]);
+    bandLists_[kCoefficientList]->setCurrentIndex(1);
+    paint(kCoefficientList, 1);
 }
 
 void ResistorsPage::focusOnShow() { kit::focus(valueBox_); }
 
 void ResistorsPage::paint(int band, int code) { bandRects_[band]->setFill(ColourOf(code)); }
 
-void ResistorsPage::paintUnchosenBands() {
-    const int body = BodyCode(bandCount_);
-    if (bandLists_[4]->currentIndex() == 4) paint(4, body);  // "[blank]" shows the body
-    for (int i = 0; i < 5; ++i)
-        if (bandLists_[i]->currentIndex() == -1) paint(i, body);
+void ResistorsPage::paintUnchosenBands(BandFormat format) {
+    const int body = BodyCode(format);
+    for (int i = 0; i < kBandLists; ++i) {
+        const std::optional<int> code = BandFillCode(i, bandLists_[i]->currentIndex(), format);
+        // No pick, or "[blank]" (a body code, below Silver), shows the body of the format in force.
+        if (!code || *code < kSilver) paint(i, body);
+    }
 }
 
 void ResistorsPage::bandPicked(int band) {
-    if (const auto code = BandFillCode(band, bandLists_[band]->currentIndex(), bandCount_))
-        paint(band, *code);
+    // Lists are picked only while they show, in a band format.
+    if (bands_)
+        if (const auto code = BandFillCode(band, bandLists_[band]->currentIndex(), *bands_)) paint(band, *code);
     // A value shown earlier no longer stands beside the changed bands.
     valueBox_->clear();
 }
 
-void ResistorsPage::showFourBands() {
+void ResistorsPage::showFormat(std::optional<BandFormat> bands) {
     valueBox_->clear();
-    if (bandCount_ == 5) {
-        // Band 2 becomes the multiplier again.
-        bandLists_[2]->addItem(QStringLiteral("Gold"));
-        bandLists_[2]->addItem(QStringLiteral("Silver"));
+    for (int i = 0; i < kBandLists; ++i) {
+        QComboBox* list = bandLists_[i];
+        // The SMD format leaves the lists as they are, for the band format that follows it.
+        if (bands) {
+            const std::vector<int> colours = ListColours(*bands, i);
+            const int count = static_cast<int>(colours.size());
+            // A pick the list will no longer offer moves first (Gold on band 2 turns Black).
+            const int kept = PickAfterSwitch(*bands, i, list->currentIndex());
+            if (kept != list->currentIndex()) {
+                if (kept >= 0) paint(i, colours[kept]);
+                list->setCurrentIndex(kept);
+            }
+            // Start-up switches before it fills the lists. Otherwise only a list whose
+            // entries differ is touched: choosing the format in force leaves all as it was.
+            if (list->count() > 0) {
+                while (list->count() > count) list->removeItem(list->count() - 1);
+                for (int c = list->count(); c < count; ++c) list->addItem(kit::qs(ColourName(colours[c])));
+            }
+        }
+        const bool shown = bands && HasList(*bands, i);
+        list->setVisible(shown);
+        bandCaptions_[i]->setVisible(shown);
+        bandRects_[i]->setVisible(shown);
+        if (bands) bandRects_[i]->setRect(BandRect(*bands, i));
     }
-    bandCount_ = 4;
-    bandLists_[3]->hide();
-    bandCaptions_[3]->hide();
-    bandRects_[3]->hide();
-    bandCaptions_[4]->setText(QStringLiteral("4th Band"));
-    fourBandPicture_->show();
-    fiveBandPicture_->hide();
-    paintUnchosenBands();
-}
-
-void ResistorsPage::showFiveBands() {
-    valueBox_->clear();
-    // Band 2 becomes a digit: Gold or Silver there turns to Black.
-    if (bandLists_[2]->currentIndex() > 9) {
-        paint(2, 0);
-        bandLists_[2]->setCurrentIndex(0);
-    }
-    if (bandCount_ == 4) {
-        bandLists_[2]->removeItem(11);
-        bandLists_[2]->removeItem(10);
-    }
-    bandLists_[3]->show();
-    bandCaptions_[3]->show();
-    bandRects_[3]->show();
-    bandCaptions_[4]->setText(QStringLiteral("5th Band"));
-    bandCount_ = 5;
-    fourBandPicture_->hide();
-    fiveBandPicture_->show();
-    paintUnchosenBands();
+    // Captions count the shown bands: the tolerance band is the 4th of four, the 5th of five.
+    if (bands)
+        for (int i = 0, ordinal = 0; i < kBandLists; ++i)
+            if (HasList(*bands, i)) bandCaptions_[i]->setText(QString::fromLatin1(kOrdinals[ordinal++]));
+    bands_ = bands;
+    for (const BandFormat f : kAllBandFormats) pictures_[static_cast<int>(f)]->setVisible(bands == f);
+    for (kit::Rect* shape : chipShapes_) shape->setVisible(!bands);
+    for (QWidget* w : {static_cast<QWidget*>(chipMarking_), static_cast<QWidget*>(markingCaption_),
+                       static_cast<QWidget*>(markingBox_), static_cast<QWidget*>(markingsCaption_),
+                       static_cast<QWidget*>(markingsLabel_)})
+        w->setVisible(!bands);
+    // The buttons say what they read and write in the format in force.
+    calculateColoursButton_->setText(bands ? QStringLiteral("Calculate Colours") : QStringLiteral("Calculate Markings"));
+    calculateValueButton_->setAccessibleName(bands ? QStringLiteral("Calculate value from the colours")
+                                                   : QStringLiteral("Calculate value from the marking"));
+    calculateColoursButton_->setAccessibleName(bands ? QStringLiteral("Calculate colours from the value")
+                                                     : QStringLiteral("Calculate markings from the value"));
+    if (bands) paintUnchosenBands(*bands);
 }
 
 void ResistorsPage::valueEdited() {
-    toleranceLabel_->clear();
+    for (QLabel* l : {toleranceLabel_, coefficientLabel_, rangeLabel_, seriesLabel_, otherReadingLabel_, markingsLabel_})
+        l->clear();
     kit::focus(valueBox_);
 }
 
 void ResistorsPage::calculateValue() {
-    std::array<int, 5> positions{};
-    for (int i = 0; i < 5; ++i) positions[i] = bandLists_[i]->currentIndex();
-    const ColoursToValueResult r = ColoursToValue(bandCount_, positions);
+    if (!bands_) return readMarking();
+    BandPicks positions{};
+    for (int i = 0; i < kBandLists; ++i) positions[i] = bandLists_[i]->currentIndex();
+    const ColoursToValueResult r = ColoursToValue(*bands_, positions);
     if (r.check != ColoursCheck::Ok) {
         messages_.show(MessageText(r.check), HasErrorTitle(r.check) ? kErrorTitle : kit::kAppTitle);
         return;
     }
     valueBox_->setText(kit::qs(r.valueText));  // clears the tolerance label
     toleranceLabel_->setText(kit::qs(r.toleranceText));
+    coefficientLabel_->setText(kit::qs(r.coefficientText));
+    rangeLabel_->setText(kit::qs(r.rangeText));
+    seriesLabel_->setText(kit::qs(r.seriesText));
 }
 
 void ResistorsPage::calculateColours() {
-    const ValueToColoursResult r = ValueToColours(kit::textOf(valueBox_), bandCount_);
+    if (!bands_) return writeMarkings();
+    const ValueToColoursResult r =
+        ValueToColours(kit::textOf(valueBox_), *bands_, bandLists_[kCoefficientList]->currentIndex());
     if (r.check == ValueCheck::Empty) {
         kit::focus(valueBox_);
         messages_.show(MessageText(r.check), kErrorTitle);
         return;
     }
-    // Only the rectangles show the answer; every list is left without a pick.
-    const int body = BodyCode(bandCount_);
-    for (int i = 0; i < 5; ++i) {
+    // Only the rectangles show the answer; every list is left without a pick
+    // but the coefficient's, which is an input here.
+    const int body = BodyCode(*bands_);
+    for (int i = 0; i < kBandLists; ++i) {
+        if (i == kCoefficientList) continue;
         bandLists_[i]->setCurrentIndex(-1);
         paint(i, body);
     }
@@ -232,7 +322,44 @@ void ResistorsPage::calculateColours() {
         kit::reportFault(messages_, valueBox_, MessageText(r.check));
         return;
     }
-    for (int i = 0; i < 5; ++i) paint(i, r.fills[i]);
+    // A band the format lacks keeps its colour for the format that shows it again.
+    for (int i = 0; i < kBandLists; ++i)
+        if (HasList(*bands_, i)) paint(i, r.fills[i]);
+    seriesLabel_->setText(kit::qs(r.seriesText));
+}
+
+void ResistorsPage::readMarking() {
+    const MarkingReadResult r = ReadMarking(kit::textOf(markingBox_));
+    if (r.check != MarkingCheck::Ok) {
+        // Only the box is selected: the value and the chip still show the last good reading.
+        kit::selectAll(markingBox_);
+        messages_.show(r.message, HasErrorTitle(r.check) ? kErrorTitle : kit::kAppTitle);
+        return;
+    }
+    valueBox_->setText(kit::qs(r.valueText));  // clears the readouts
+    toleranceLabel_->setText(kit::qs(r.toleranceText));
+    rangeLabel_->setText(kit::qs(r.rangeText));
+    seriesLabel_->setText(kit::qs(r.seriesText));
+    otherReadingLabel_->setText(kit::qs(r.otherReadingText));
+    chipMarking_->setText(kit::qs(r.marking));
+}
+
+void ResistorsPage::writeMarkings() {
+    const MarkingWriteResult r = MarkingsFor(kit::textOf(valueBox_));
+    if (r.check == MarkingWriteCheck::Empty) {
+        kit::focus(valueBox_);
+        messages_.show(r.message, kErrorTitle);
+        return;
+    }
+    valueBox_->setText(kit::qs(r.cleaned));  // clears the readouts and the markings
+    seriesLabel_->setText(kit::qs(r.seriesText));
+    if (r.check != MarkingWriteCheck::Ok) {
+        chipMarking_->clear();
+        kit::reportFault(messages_, valueBox_, r.message);
+        return;
+    }
+    markingsLabel_->setText(kit::qs(r.markingsText));
+    chipMarking_->setText(kit::qs(r.chipText));
 }
 
 }  // namespace ohm

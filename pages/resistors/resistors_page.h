@@ -1,11 +1,14 @@
-// The "Resistors" page: five band lists and the band rectangles painted over
-// a resistor picture, in the 4-band or 5-band format; "Calculate Value" reads
-// the bands, "Calculate Colours" paints the bands of a typed value.
+// The "Resistors" page: band lists and the band rectangles painted over a
+// resistor picture, in the 4-, 5- or 6-band format; "Calculate Value" reads
+// the bands, "Calculate Colours" paints the bands of a typed value. In the SMD
+// format a drawn chip and a marking box take their place.
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "pages/page.h"
+#include "pages/resistors/resistors_calc.h"
 
 class QComboBox;
 class QLabel;
@@ -29,29 +32,43 @@ public:
 
 private:
     void bandPicked(int band);
-    void showFourBands();
-    void showFiveBands();
+    // Shows the lists, captions, bands and picture of a format; safe to run
+    // again for the format in force.
+    void showFormat(std::optional<BandFormat> bands);
     void valueEdited();
     void calculateValue();
     void calculateColours();
 
     void paint(int band, int code);
-    void paintUnchosenBands();
+    void paintUnchosenBands(BandFormat format);
+    void readMarking();
+    void writeMarkings();
 
-    // 4 or 5: whether the third band is a digit or the multiplier.
-    int bandCount_ = 4;
+    // The band format in force; none while the page reads and writes SMD markings.
+    std::optional<BandFormat> bands_ = BandFormat::Four;
 
-    kit::OptionButton* fourBandsOption_ = nullptr;
-    kit::OptionButton* fiveBandsOption_ = nullptr;
-    // Band 3 is the multiplier of the 5-band format, hidden in the 4-band
-    // one; band 4 is the tolerance in both.
-    std::array<QLabel*, 5> bandCaptions_{};
-    std::array<QComboBox*, 5> bandLists_{};
-    std::array<kit::Rect*, 5> bandRects_{};
-    kit::Picture* fourBandPicture_ = nullptr;
-    kit::Picture* fiveBandPicture_ = nullptr;
+    std::array<kit::OptionButton*, kBandFormats> formatOptions_{};
+    kit::OptionButton* smdOption_ = nullptr;
+    std::array<kit::Picture*, kBandFormats> pictures_{};
+    // One list, caption and rectangle per band list; a format hides those it
+    // has no band for.
+    std::array<QLabel*, kBandLists> bandCaptions_{};
+    std::array<QComboBox*, kBandLists> bandLists_{};
+    std::array<kit::Rect*, kBandLists> bandRects_{};
+    // The SMD format: a chip drawn in place of the banded body, the marking
+    // to read, and the markings written for a typed value.
+    std::array<kit::Rect*, 3> chipShapes_{};
+    QLabel* chipMarking_ = nullptr;
+    QLabel* markingCaption_ = nullptr;
+    QLineEdit* markingBox_ = nullptr;
+    QLabel* markingsCaption_ = nullptr;
+    QLabel* markingsLabel_ = nullptr;
     QLineEdit* valueBox_ = nullptr;
     QLabel* toleranceLabel_ = nullptr;
+    QLabel* coefficientLabel_ = nullptr;
+    QLabel* rangeLabel_ = nullptr;
+    QLabel* seriesLabel_ = nullptr;
+    QLabel* otherReadingLabel_ = nullptr;
     QPushButton* calculateValueButton_ = nullptr;
     QPushButton* calculateColoursButton_ = nullptr;
 };

@@ -51,6 +51,7 @@ std::vector<FaintDrawing> faintDrawings(QWidget* window, double floor) {
         QColor colour;
         const QWidget* on;
         QRect area;
+        QColor own = {};  // the ground of a label that fills its own background
     };
     std::vector<Drawn> drawn;
     std::vector<kit::Shape*> shapes;
@@ -75,7 +76,8 @@ std::vector<FaintDrawing> faintDrawings(QWidget* window, double floor) {
     }
     for (QLabel* l : window->findChildren<QLabel*>()) {
         if (!l->isVisibleTo(window) || l->text().isEmpty()) continue;
-        drawn.push_back({l->objectName().toStdString(), l->palette().color(l->foregroundRole()), l, l->contentsRect()});
+        drawn.push_back({l->objectName().toStdString(), l->palette().color(l->foregroundRole()), l, l->contentsRect(),
+                         l->autoFillBackground() ? l->palette().color(l->backgroundRole()) : QColor()});
         labels.push_back(l);
     }
     for (kit::Shape* s : shapes) s->hide();
@@ -86,7 +88,7 @@ std::vector<FaintDrawing> faintDrawings(QWidget* window, double floor) {
 
     std::vector<FaintDrawing> out;
     for (const Drawn& d : drawn) {
-        const QColor g = commonest(ground, window, d.on, d.area);
+        const QColor g = d.own.isValid() ? d.own : commonest(ground, window, d.on, d.area);
         if (const double r = contrastRatio(d.colour, g); g.isValid() && r < floor) out.push_back({d.what, d.colour, g, r});
     }
     return out;

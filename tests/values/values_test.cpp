@@ -150,6 +150,12 @@ TEST(ToleranceRangeText, BothEndsToFourFigures) {
     EXPECT_EQ(ohm::ToleranceRangeText(10e6, 5), "9.5M to 10.5M");
     EXPECT_EQ(ohm::ToleranceRangeText(0.47, 20), "0.376 to 0.564");
 }
+
+// The third figure survives where FormatRes would round it away.
+TEST(ThreeFigureResistanceText, KeepsEveryFigure) {
+    const std::pair<double, const char*> rows[] = {{0.976, "0.976"}, {97.6e6, "97.6M"}, {99e9, "99000M"}};
+    for (const auto& [ohms, shown] : rows) EXPECT_EQ(ohm::ThreeFigureResistanceText(ohms), shown);
+}
 }  // namespace
 
 namespace {

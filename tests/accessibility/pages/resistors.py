@@ -6,11 +6,20 @@ tab = "Resistors"  # the page's tab caption
 options = {
     "4-band format": {"showing": [("combo box", "1st band colour"), ("combo box", "2nd band colour"),
                                   ("combo box", "3rd band colour"), ("combo box", "Tolerance band colour")],
-                      "hidden": [("combo box", "4th band colour")]},
+                      "hidden": [("combo box", "4th band colour"),
+                                 ("combo box", "Temperature coefficient band colour")]},
     "5-band format": {"showing": [("combo box", "1st band colour"), ("combo box", "2nd band colour"),
                                   ("combo box", "3rd band colour"), ("combo box", "4th band colour"),
                                   ("combo box", "Tolerance band colour"), ("label", "5th Band")],
-                      "hidden": []},
+                      "hidden": [("combo box", "Temperature coefficient band colour")]},
+    "6-band format": {"showing": [("combo box", "4th band colour"), ("combo box", "Tolerance band colour"),
+                                  ("combo box", "Temperature coefficient band colour"), ("label", "6th Band")],
+                      "hidden": [("text", "SMD marking")]},
+    "SMD marking format": {"showing": [("text", "SMD marking"), ("label", "Chip marking"),
+                                       ("label", "Markings for the value"),
+                                       ("push button", "Calculate markings from the value")],
+                           "hidden": [("combo box", "1st band colour"), ("combo box", "Tolerance band colour"),
+                                      ("combo box", "Temperature coefficient band colour")]},
 }
 
 # Worked examples, each run in order on the page as the program opened it.
@@ -34,4 +43,21 @@ examples = [
     [("type", "Resistance, ohms", "12 M"), ("press", "Calculate colours from the value"),
      ("message", "Enter a value between 0.01 and 10,000,000"), ("read", "text", "Resistance, ohms", "12M")],
     [("press", "Calculate colours from the value"), ("message", "You must enter a value!")],
+    # Six bands: Brown Black Black Red Brown Red is 10K at 1%, 50 ppm/K.
+    [("choose", "6-band format"), ("pick", "1st band colour", "Brown"), ("pick", "2nd band colour", "Black"),
+     ("pick", "3rd band colour", "Black"), ("pick", "4th band colour", "Red"),
+     ("pick", "Tolerance band colour", "Brown"), ("pick", "Temperature coefficient band colour", "Red"),
+     ("press", "Calculate value from the colours"),
+     ("read", "text", "Resistance, ohms", "10K"), ("read", "label", "Tolerance", "@ 1%"),
+     ("read", "label", "Temperature coefficient", "50 ppm/K"), ("read", "label", "Tolerance range", "9.9K to 10.1K"),
+     ("read", "label", "Preferred value series", "E6 value")],
+    # A marking read two ways, then the markings of a typed value.
+    [("choose", "SMD marking format"), ("type", "SMD marking", "10R"),
+     ("press", "Calculate value from the marking"),
+     ("read", "text", "Resistance, ohms", "10"), ("read", "label", "Other reading", "or 1.24 @ 1% as EIA-96"),
+     ("read", "label", "Chip marking", "10R"),
+     ("type", "Resistance, ohms", "10K"), ("press", "Calculate markings from the value"),
+     ("read", "label", "Markings for the value", "103, 1002, 01C")],
+    [("choose", "SMD marking format"), ("type", "SMD marking", "97A"),
+     ("press", "Calculate value from the marking"), ("message", "Enter a marking")],
 ]

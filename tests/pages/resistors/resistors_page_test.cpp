@@ -15,7 +15,7 @@ const QColor Tan(255, 204, 102), Blue5(168, 205, 223), Gold(255, 227, 97), Black
     Red(255, 0, 0), Yellow(255, 255, 1), Violet(255, 0, 255), White(255, 255, 255);
 const char* const kBands[] = {"1st band colour", "2nd band colour", "3rd band colour", "4th band colour",
                               "Tolerance band colour"};
-const char *const kValue = "Resistance, ohms", *const kToValue = "Calculate value from the colours",
+const char *const kCoefficient = "Temperature coefficient band colour", *const kValue = "Resistance, ohms", *const kToValue = "Calculate value from the colours",
            *const kToColours = "Calculate colours from the value";
 
 Colours Fills(const uitest::Window& w) {
@@ -42,9 +42,12 @@ TEST(ResistorsPage, OpensOnFourBlankBandsAndTheTabFocusesTheValue) {
     EXPECT_EQ(w.list(kBands[0])->currentIndex() + w.list(kBands[4])->currentIndex(), -2);  // nothing picked
     // The tolerance band stands apart from the digit and multiplier bands on the body.
     EXPECT_EQ(std::to_string(w.rect("bandRect3")->rect().left) + " " + std::to_string(w.rect("bandRect4")->rect().left), "3480 3940");
-    QWidget* at = w.option("5-band format");  // the keyboard goes on through the five lists to the value
+    QWidget* at = w.option("4-band format");  // the keyboard goes on through the formats and lists to the value
     const auto next = [&at] { do at = at->nextInFocusChain(); while (!(at->focusPolicy() & Qt::TabFocus)); return at; };
+    for (const char* format : {"5-band format", "6-band format", "SMD marking format"}) EXPECT_EQ(next(), w.option(format));
     for (const char* band : kBands) EXPECT_EQ(next(), w.list(band)) << band;
+    EXPECT_EQ(next(), w.list(kCoefficient));
+    EXPECT_EQ(next(), w.form().findChild<QLineEdit*>("markingBox"));  // hidden until SMD is chosen
     EXPECT_EQ(next(), w.box(kValue));
     w.showTab("Capacitors");
     w.showTab("Resistors");
@@ -105,6 +108,88 @@ TEST(ResistorsPage, BothCalculations) {
     uitest::pick(w.list(kBands[2]), 10);  // a pick empties the value and focuses it
     EXPECT_EQ(w.text(kValue) + (w.focused() == w.box(kValue) ? " focused" : ""), " focused");
     EXPECT_EQ(Fills(w)[2], Gold);
+}
+
+TEST(ResistorsPage, SixBandsChosenByKeyboardPaintTheCoefficientPicked) {
+    uitest::Window w;
+    w.option("6-band format")->setFocus();
+    QTest::keyClick(w.option("6-band format"), Qt::Key_Space);
+    EXPECT_TRUE(w.picture("sixBandPicture")->isVisible() && w.rect("bandRect5")->isVisible());
+    // The multiplier ends Gold, Silver; the tolerance list offers 0.5% to 0.05% too; the coefficient opens on Brown.
+    EXPECT_EQ(w.caption("6th Band") + w.list(kBands[3])->itemText(11).toStdString() +
+                  std::to_string(w.list(kBands[4])->count()) + w.list(kCoefficient)->currentText().toStdString(),
+              "6th BandSilver9Brown");
+    uitest::pick(w.list(kCoefficient), 2);  // Red
+    uitest::type(w.box(kValue), QStringLiteral("12K4"));  // the five as 5 bands paint them; the sixth keeps its pick
+    click(w.button(kToColours));
+    EXPECT_EQ(Fills(w), (Colours{Brown, Red, Yellow, Red, Blue5}));
+    EXPECT_TRUE(w.rect("bandRect5")->fill() == Red && w.list(kBands[0])->currentIndex() + w.list(kCoefficient)->currentIndex() == 1);
+    uitest::pick(w.list(kBands[4]), 7);  // Violet 0.1%, which 5 bands do not offer: the pick goes
+    click(w.option("5-band format"));
+    EXPECT_TRUE(w.list(kBands[4])->currentIndex() == -1 && w.list(kBands[4])->count() == 5 && Fills(w)[4] == Blue5);
+    uitest::type(w.box(kValue), QStringLiteral("1K"));  // painted in 5 bands, the hidden sixth keeps its colour
+    click(w.button(kToColours));
+    click(w.option("6-band format"));
+    EXPECT_EQ(w.rect("bandRect5")->fill(), Red);
+}
+
+// Every readout of the value frame and the SMD controls, "|"-separated.
+std::string Readouts(const uitest::Window& w) {
+    std::string out = w.text(kValue);
+    for (const char* label : {"Tolerance", "Temperature coefficient", "Tolerance range", "Preferred value series",
+                              "Other reading", "Markings for the value", "Chip marking"})
+        out += "|" + w.caption(label);
+    return out;
+}
+
+TEST(ResistorsPage, ReadoutsEachWayToTheScreenAndTheFaults) {
+    uitest::Window w;
+    enum Way { Read, Write, WriteByEnter, ReadByEnter };
+    struct Row { const char* format; std::array<int, 6> picks; const char* typed; Way way; const char* shown; };
+    const Row rows[] = {
+        {"4-band format", {3, 7, 2, -1, 2, -1}, nullptr, Read, "4.7K|@ 5%||4.465K to 4.935K|E6 value|||"},
+        {"6-band format", {0, 0, 0, 2, 0, 2}, nullptr, Read, "10K|@ 1%|50 ppm/K|9.9K to 10.1K|E6 value|||"},
+        {"4-band format", {}, "4K75", WriteByEnter, "4K75||||Not in any E series|||"},  // painted as 4K8
+        {"5-band format", {}, "4K75", Write, "4K75||||E96 value|||"},
+        // R as the point first, the EIA-96 reading (124 x 0.01) beside it; case and blanks don't matter.
+        {"SMD marking format", {}, "10R", Read, "10|@ 5%||9.5 to 10.5|E6 value|or 1.24 @ 1% as EIA-96||10R"},
+        {"SMD marking format", {}, " 01c ", ReadByEnter, "10K|@ 1%||9.9K to 10.1K|E6 value|||01C"},
+        {"SMD marking format", {}, "10K", Write, "10K||||E6 value||103, 1002, 01C|103"},
+        {"SMD marking format", {}, "12.4K", WriteByEnter, "12.4K||||E96 value||1242, 10C|1242"},
+    };
+    for (const Row& r : rows) {
+        click(w.option(r.format));
+        const bool smd = r.format[0] == 'S';
+        for (int i = 0; i < 6; ++i)
+            if (r.typed == nullptr && r.picks[i] >= 0) uitest::pick(w.list(i < 5 ? kBands[i] : kCoefficient), r.picks[i]);
+        QLineEdit* box = smd && (r.way == Read || r.way == ReadByEnter) ? w.box("SMD marking") : w.box(kValue);
+        if (r.typed != nullptr) uitest::type(box, QString::fromLatin1(r.typed));
+        if (r.way == WriteByEnter || r.way == ReadByEnter) QTest::keyClick(box, Qt::Key_Return);
+        else click(w.form().findChild<QPushButton*>(r.way == Read ? "calculateValueButton" : "calculateColoursButton"));
+        EXPECT_EQ(Readouts(w), r.shown) << r.typed;
+    }
+    EXPECT_TRUE(w.messages.shown.empty());
+    uitest::type(w.box(kValue), QStringLiteral("4"));  // editing the value empties the readouts, not the chip
+    EXPECT_EQ(Readouts(w), "4|||||||1242");
+    // A faulty marking: its message, the box selected, the last reading left as it was.
+    QLineEdit* marking = w.box("SMD marking");
+    uitest::type(marking, QStringLiteral("4K7"));
+    click(w.button("Calculate value from the marking"));
+    EXPECT_EQ(Message(w).substr(0, 26), "Ohmbench: Enter a marking:");
+    EXPECT_TRUE(uitest::selectedWithFocus(w, marking));
+    EXPECT_EQ(Readouts(w), "4|||||||1242");
+    // A value no marking carries: the box selected, no markings and a blank chip.
+    uitest::type(w.box(kValue), QStringLiteral("4.751K"));
+    click(w.button("Calculate markings from the value"));
+    EXPECT_EQ(Message(w), "Ohmbench: No marking carries this value: a marking holds at most three significant figures");
+    EXPECT_TRUE(uitest::selectedWithFocus(w, w.box(kValue)));
+    EXPECT_EQ(Readouts(w), "4.751K||||Not in any E series|||");
+    w.box(kValue)->clear();
+    click(w.button("Calculate markings from the value"));
+    EXPECT_EQ(Message(w), "Calculator - Error!: You must enter a value!");
+    click(w.option("4-band format"));  // the bands come back as they were
+    EXPECT_TRUE(!w.list(kBands[0])->isHidden() && marking->isHidden() && !w.rect("chipBody")->isVisible());
+    EXPECT_EQ(w.button(kToColours)->text().toStdString(), "Calculate Colours");
 }
 
 }  // namespace
