@@ -13,6 +13,8 @@ std::string FrequencyText(double hertz) { return EngineeringText(hertz, 3, "Hz",
 
 std::string TimeText(double seconds) { return EngineeringText(seconds, 3, "s", -9, 0, Prefixes::Metric); }
 
+std::string PartText(double ohms) { return EngineeringText(ohms, 4, "", 0, 6, Prefixes::Resistor); }
+
 std::string DutyCycleText(double fraction) {
     const double percent = std::isnan(fraction) ? 0.0 : std::clamp(fraction, -1.0, 1.0) * 100.0;
     std::array<char, 16> buffer{};

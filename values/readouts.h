@@ -13,6 +13,10 @@ std::string FrequencyText(double hertz);
 // Three significant figures from ns to s: "503 µs", "3.59 ms", "1 ms".
 std::string TimeText(double seconds);
 
+// A resistance to four significant figures with K or M, as a message names
+// a typed part: "999", "10.1M" (the designers' form would write 10M).
+std::string PartText(double ohms);
+
 // A fraction as a percentage to one decimal: 0.50347 is "50.3%". NaN and
 // infinities never reach the screen (they read as 0% and 100%).
 std::string DutyCycleText(double fraction);

@@ -17,6 +17,9 @@ TEST(TimingReadouts, FrequencyTimeAndDutyCycle) {
         {ohm::TimeText(0.50347e-3), "503 µs"},
         {ohm::TimeText(1.1 * 1000 * 0.01e-9), "11 ns"},
         {ohm::TimeText(1.1 * 10e6 * 999e-6), "11000 s"},  // past the top prefix: whole seconds
+        {ohm::PartText(999), "999"},
+        {ohm::PartText(10.1e6), "10.1M"},
+        {ohm::PartText(4700), "4.7K"},
         {ohm::DutyCycleText(72500.0 / 144000), "50.3%"},
         {ohm::DutyCycleText(0.5), "50.0%"},
         {ohm::DutyCycleText(-1e-9), "0.0%"},
