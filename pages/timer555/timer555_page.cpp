@@ -20,7 +20,7 @@
 namespace ohm {
 
 // When a control or drawn shape of a group is on show.
-enum class Shown { Always, RangeOnly };
+enum class Shown { Always, RangeOnly, Designing, FromParts };
 
 struct Timer555Text {
     const char* name;  // object name
@@ -40,7 +40,7 @@ struct Timer555LinePlan {
 struct Timer555GroupPlan {
     Timer555Text frame;  // text: the group's spoken name
     Timer555Text title, modeCaption;
-    Timer555Text fixedOption, rangeOption;  // text: the spoken name
+    Timer555Text fixedOption, rangeOption, partsOption;  // text: the spoken name
     Timer555Text inputCaption;
     int inputCaptionPixels;  // 0: the window's size
     Timer555Text minCaption, maxCaption;
@@ -54,6 +54,9 @@ struct Timer555GroupPlan {
     Timer555Text noteRect;
     std::vector<Timer555Text> symbols;  // the component names in the drawing, the capacitor's last
     Timer555Text r1Value, r2Value, vr1Value;  // r2Value.name null: no R2
+    Timer555Text r1Box, r2Box;                 // from parts, in the values' place; text: the spoken name
+    std::vector<Timer555Text> resultCaptions;
+    std::vector<Timer555Text> results;  // text: the spoken name
     // The drawing: resistor bodies (top left corners), then lines.
     std::vector<Timer555Text> bodies;  // text unused
     std::vector<Timer555LinePlan> leads;  // down the chain to the last resistor
@@ -82,17 +85,18 @@ kit::TwipRect Body(int left, int top) { return {left, top, 195, 465}; }
 const Timer555GroupPlan kMonostablePlan{
     {"monostableGroup", {0, 180, 3255, 3705}, "555 monostable"},
     {"monostableTitle", {180, 210, 2625, 255}, "555 MONOSTABLE"},
-    {"monostableModeCaption", {150, 540, 1335, 225}, "Timing mode:"},
-    {"monostableFixedOption", {390, 840, 1035, 225}, "Monostable fixed duration"},
-    {"monostableRangeOption", {390, 1080, 1035, 225}, "Monostable duration range"},
+    {"monostableModeCaption", {150, 480, 1335, 225}, "Timing mode:"},
+    {"monostableFixedOption", {390, 720, 1035, 225}, "Monostable fixed duration"},
+    {"monostableRangeOption", {390, 960, 1035, 225}, "Monostable duration range"},
+    {"monostablePartsOption", {390, 1200, 1095, 225}, "Monostable from parts"},
     {"monostableDurationCaption", {150, 1470, 1065, 255}, "Pulse duration:"},
     9,
     {"monostableMinCaption", {90, 1770, 315, 225}, "Min", Shown::RangeOnly},
     {"monostableMaxCaption", {60, 2070, 315, 225}, "Max", Shown::RangeOnly},
-    {"monostableDurationBox", {420, 1740, 735, 285}, "Pulse duration, milliseconds"},
+    {"monostableDurationBox", {420, 1740, 735, 285}, "Pulse duration, milliseconds", Shown::Designing},
     {"monostableMaxDurationBox", {420, 2040, 735, 285}, "Maximum pulse duration, milliseconds", Shown::RangeOnly},
     7,
-    {"monostableDurationUnit", {1200, 1800, 225, 225}, "ms"},
+    {"monostableDurationUnit", {1200, 1800, 225, 225}, "ms", Shown::Designing},
     {"monostableMaxDurationUnit", {1200, 2070, 225, 225}, "ms", Shown::RangeOnly},
     {"monostableFormula", {90, 2490, 1395, 495}, nullptr},
     9,  // as the astable's formula, which needs it
@@ -104,9 +108,13 @@ const Timer555GroupPlan kMonostablePlan{
     {{"monostableR1Symbol", {1500, 810, 285, 225}, "R1"},
      {"monostableVr1Symbol", {1470, 1500, 315, 225}, "VR1", Shown::RangeOnly},
      {"monostableCapacitorSymbol", {1560, 2220, 195, 225}, "C"}},
-    {"monostableR1Value", {2220, 840, 705, 195}, "Monostable R1 value"},
+    {"monostableR1Value", {2220, 840, 705, 195}, "Monostable R1 value", Shown::Designing},
     {nullptr, {}, nullptr},
     {"monostableVr1Value", {2220, 1500, 705, 195}, "Monostable VR1 value", Shown::RangeOnly},
+    {"monostableR1Box", {2220, 780, 855, 285}, "Monostable R1", Shown::FromParts},
+    {nullptr, {}, nullptr},
+    {},
+    {{"monostablePulseResult", {420, 1770, 1380, 225}, "Monostable pulse duration", Shown::FromParts}},
     // The timing chain R1, (VR1), C on the vertical x = 1950.
     {{"monostableR1Body", Body(1860, 690), nullptr},
      {"monostableVr1Body", Body(1860, 1350), nullptr, Shown::RangeOnly}},
@@ -127,17 +135,18 @@ const Timer555GroupPlan kMonostablePlan{
 const Timer555GroupPlan kAstablePlan{
     {"astableGroup", {3240, 180, 3435, 3705}, "555 astable"},
     {"astableTitle", {150, 210, 2625, 255}, "555 ASTABLE"},
-    {"astableModeCaption", {150, 570, 1335, 225}, "Astable mode:"},
-    {"astableFixedOption", {360, 840, 1095, 225}, "Astable fixed frequency"},
-    {"astableRangeOption", {360, 1080, 1035, 225}, "Astable frequency range"},
+    {"astableModeCaption", {150, 480, 1335, 225}, "Astable mode:"},
+    {"astableFixedOption", {360, 720, 1095, 225}, "Astable fixed frequency"},
+    {"astableRangeOption", {360, 960, 1035, 225}, "Astable frequency range"},
+    {"astablePartsOption", {360, 1200, 1095, 225}, "Astable from parts"},
     {"astableFrequencyCaption", {150, 1470, 855, 285}, "Frequency:"},
     0,
     {"astableMinCaption", {150, 1770, 315, 225}, "Min", Shown::RangeOnly},
     {"astableMaxCaption", {120, 2070, 315, 225}, "Max", Shown::RangeOnly},
-    {"astableFrequencyBox", {480, 1740, 735, 285}, "Frequency, hertz"},
+    {"astableFrequencyBox", {480, 1740, 735, 285}, "Frequency, hertz", Shown::Designing},
     {"astableMaxFrequencyBox", {480, 2040, 735, 285}, "Maximum frequency, hertz", Shown::RangeOnly},
     7,
-    {"astableFrequencyUnit", {1230, 1770, 255, 255}, "Hz"},
+    {"astableFrequencyUnit", {1230, 1770, 255, 255}, "Hz", Shown::Designing},
     {"astableMaxFrequencyUnit", {1230, 2070, 255, 255}, "Hz", Shown::RangeOnly},
     {"astableFormula", {30, 2490, 1665, 495}, nullptr},
     9,  // the formula line is long for its box
@@ -150,9 +159,19 @@ const Timer555GroupPlan kAstablePlan{
      {"astableR2Symbol", {1740, 1770, 285, 225}, "R2"},
      {"astableVr1Symbol", {1740, 2370, 285, 225}, "VR1", Shown::RangeOnly},
      {"astableCapacitorSymbol", {1770, 3090, 195, 225}, "C"}},
-    {"astableR1Value", {2430, 810, 555, 195}, "Astable R1 value"},
-    {"astableR2Value", {2430, 1770, 705, 195}, "Astable R2 value"},
+    {"astableR1Value", {2430, 810, 555, 195}, "Astable R1 value", Shown::Designing},
+    {"astableR2Value", {2430, 1770, 705, 195}, "Astable R2 value", Shown::Designing},
     {"astableVr1Value", {2430, 2370, 645, 195}, "Astable VR1 value", Shown::RangeOnly},
+    {"astableR1Box", {2430, 765, 855, 285}, "Astable R1", Shown::FromParts},
+    {"astableR2Box", {2430, 1725, 855, 285}, "Astable R2", Shown::FromParts},
+    // The frequency beside its caption; the rest in the rows of the boxes.
+    {{"astableDutyCaption", {150, 1770, 420, 225}, "Duty", Shown::FromParts},
+     {"astableHighCaption", {150, 2010, 420, 225}, "High", Shown::FromParts},
+     {"astableLowCaption", {150, 2250, 420, 225}, "Low", Shown::FromParts}},
+    {{"astableFrequencyResult", {1050, 1500, 990, 225}, "Astable frequency", Shown::FromParts},
+     {"astableDutyResult", {600, 1770, 1080, 225}, "Astable duty cycle", Shown::FromParts},
+     {"astableHighResult", {600, 2010, 1080, 225}, "Astable time high", Shown::FromParts},
+     {"astableLowResult", {600, 2250, 1080, 225}, "Astable time low", Shown::FromParts}},
     // The timing chain R1, R2, (VR1), C on the vertical x = 2190.
     {{"astableR1Body", Body(2100, 690), nullptr},
      {"astableR2Body", Body(2100, 1620), nullptr},
@@ -232,8 +251,14 @@ void Timer555Page::build(Group& g, const Timer555GroupPlan& plan) {
     g.frame->setAccessibleName(text(plan.frame.text));
     auto* draw = new kit::Drawing(g.frame);
     QWidget* p = g.frame;
-    auto onlyInRange = [&g](QWidget* w, const Timer555Text& t) {
-        if (t.shown == Shown::RangeOnly) g.rangeControls.push_back(w);
+    // Each control joins the list of the modes it is shown in.
+    auto sort = [&g](QWidget* w, const Timer555Text& t) {
+        switch (t.shown) {
+            case Shown::Always: break;
+            case Shown::RangeOnly: g.rangeControls.push_back(w); break;
+            case Shown::Designing: g.designControls.push_back(w); break;
+            case Shown::FromParts: g.partsControls.push_back(w); break;
+        }
         return w;
     };
 
@@ -243,16 +268,19 @@ void Timer555Page::build(Group& g, const Timer555GroupPlan& plan) {
                                 text(plan.fixedOption.text));
     g.rangeOption = kit::option(p, plan.rangeOption.name, plan.rangeOption.rect, QStringLiteral("Range"),
                                 text(plan.rangeOption.text));
+    g.partsOption = kit::option(p, plan.partsOption.name, plan.partsOption.rect, QStringLiteral("From parts"),
+                                text(plan.partsOption.text));
     QLabel* inputCaption = caption(p, plan.inputCaption);
     if (plan.inputCaptionPixels > 0) setPixelSize(inputCaption, plan.inputCaptionPixels);
-    onlyInRange(caption(p, plan.minCaption), plan.minCaption);
-    auto* maxCaption = static_cast<QLabel*>(onlyInRange(caption(p, plan.maxCaption), plan.maxCaption));
+    sort(caption(p, plan.minCaption), plan.minCaption);
+    auto* maxCaption = static_cast<QLabel*>(sort(caption(p, plan.maxCaption), plan.maxCaption));
     g.input = kit::textBox(p, plan.input.name, plan.input.rect, QString(), text(plan.input.text), plan.inputLength);
+    sort(g.input, plan.input);
     g.maxInput = kit::textBox(p, plan.maxInput.name, plan.maxInput.rect, QString(), text(plan.maxInput.text),
                               plan.inputLength);
-    onlyInRange(g.maxInput, plan.maxInput);
-    caption(p, plan.unit);
-    onlyInRange(caption(p, plan.maxUnit), plan.maxUnit);
+    sort(g.maxInput, plan.maxInput);
+    sort(caption(p, plan.unit), plan.unit);
+    sort(caption(p, plan.maxUnit), plan.maxUnit);
     g.formula = kit::label(p, plan.formula.name, plan.formula.rect, QString());
     setPixelSize(g.formula, plan.formulaPixels);
     g.capacitor = kit::textBox(p, plan.capacitor.name, plan.capacitor.rect, QString(), text(plan.capacitor.text), 3);
@@ -266,16 +294,38 @@ void Timer555Page::build(Group& g, const Timer555GroupPlan& plan) {
         setPixelSize(note, 8);  // small type
     }
 
-    QLabel* capacitorSymbol = nullptr;
+    std::vector<QLabel*> symbols;  // R1, the astable's R2, VR1, C
     for (const Timer555Text& s : plan.symbols) {
-        capacitorSymbol = caption(p, s);
-        makeDrawingLabel(capacitorSymbol);
-        onlyInRange(capacitorSymbol, s);
+        symbols.push_back(caption(p, s));
+        makeDrawingLabel(symbols.back());
+        sort(symbols.back(), s);
     }
+    QLabel* capacitorSymbol = symbols.back();
     g.r1Value = valueLabel(p, plan.r1Value);
+    sort(g.r1Value, plan.r1Value);
     if (plan.r2Value.name != nullptr) g.r2Value = valueLabel(p, plan.r2Value);
+    if (g.r2Value != nullptr) sort(g.r2Value, plan.r2Value);
     g.vr1Value = valueLabel(p, plan.vr1Value);
-    onlyInRange(g.vr1Value, plan.vr1Value);
+    sort(g.vr1Value, plan.vr1Value);
+
+    // Working from parts: the values beside R1 and R2 become boxes (8
+    // characters: "10000000"), and the results take the designer's inputs'
+    // place.
+    auto partBox = [&](const Timer555Text& t, QLabel* symbol) {
+        QLineEdit* box = kit::textBox(p, t.name, t.rect, QString(), text(t.text), 8);
+        sort(box, t);
+        symbol->setBuddy(box);
+        kit::enterPresses(box, g.calculate);
+        return box;
+    };
+    g.r1Box = partBox(plan.r1Box, symbols[0]);
+    if (plan.r2Box.name != nullptr) g.r2Box = partBox(plan.r2Box, symbols[1]);
+    for (const Timer555Text& c : plan.resultCaptions) sort(caption(p, c), c);
+    for (const Timer555Text& r : plan.results) {
+        QLabel* result = kit::label(p, r.name, r.rect, QString(), text(r.text));
+        kit::copyable(result);
+        g.results.push_back(static_cast<QLabel*>(sort(result, r)));
+    }
 
     // What a screen reader says each box or list is for: the caption beside
     // it; the unit list has none, so its own name is spoken.
@@ -300,17 +350,26 @@ void Timer555Page::build(Group& g, const Timer555GroupPlan& plan) {
     for (QLineEdit* box : {g.input, g.maxInput, g.capacitor}) kit::enterPresses(box, g.calculate);
     connect(g.fixedOption, &kit::OptionButton::selected, this, [this, &g] { setMode(g, Mode::Fixed); });
     connect(g.rangeOption, &kit::OptionButton::selected, this, [this, &g] { setMode(g, Mode::Range); });
-    connect(g.calculate, &QPushButton::clicked, this,
-            &g == &astable_ ? &Timer555Page::calculateAstable : &Timer555Page::calculateMonostable);
+    connect(g.partsOption, &kit::OptionButton::selected, this, [this, &g] { setMode(g, Mode::FromParts); });
+    connect(g.calculate, &QPushButton::clicked, this, [this, &g] {
+        if (g.mode == Mode::FromParts)
+            calculateFromParts(g);
+        else if (&g == &astable_)
+            calculateAstable();
+        else
+            calculateMonostable();
+    });
 }
 
-// Left group before right; in each, mode, then the inputs top to bottom,
-// then the button.
+// Left group before right; in each, mode, then the inputs top to bottom
+// (from parts: down the chain R1, R2, C), then the button.
 void Timer555Page::setTabOrder() {
     std::vector<QWidget*> order;
-    for (const Group* g : {&monostable_, &astable_})
-        order.insert(order.end(), {g->fixedOption, g->rangeOption, g->input, g->maxInput, g->capacitor,
-                                   g->capacitorUnit, g->calculate});
+    for (const Group* g : {&monostable_, &astable_}) {
+        order.insert(order.end(), {g->fixedOption, g->rangeOption, g->partsOption, g->input, g->maxInput, g->r1Box});
+        if (g->r2Box != nullptr) order.push_back(g->r2Box);
+        order.insert(order.end(), {g->capacitor, g->capacitorUnit, g->calculate});
+    }
     for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
@@ -333,11 +392,18 @@ void Timer555Page::startUp(Group& g) {
     g.formula->setText(text(plan.formulaText));
 }
 
-void Timer555Page::focusOnShow() { kit::focus(monostable_.input); }
+// The first box of the left group in its mode.
+void Timer555Page::focusOnShow() {
+    kit::focus(monostable_.mode == Mode::FromParts ? monostable_.r1Box : monostable_.input);
+}
 
 void Timer555Page::setMode(Group& g, Mode mode) {
     g.mode = mode;
     showControlsFor(g);
+    // The capacitor may have changed since the last results: they go, the
+    // typed parts stay.
+    if (mode == Mode::FromParts)
+        for (QLabel* r : g.results) r->clear();
     if (g.plan->switchEmptiesValues) {
         g.r1Value->clear();
         g.r2Value->clear();
@@ -349,9 +415,32 @@ void Timer555Page::setMode(Group& g, Mode mode) {
 // the foot of the chain in view.
 void Timer555Page::showControlsFor(Group& g) {
     const bool range = g.mode == Mode::Range;
+    const bool parts = g.mode == Mode::FromParts;
+    for (QWidget* w : g.designControls) w->setVisible(!parts);
+    for (QWidget* w : g.partsControls) w->setVisible(parts);
     for (QWidget* w : g.rangeControls) w->setVisible(range);
     for (kit::Shape* s : g.rangeShapes) s->setVisible(range);
     g.leadToCapacitor->setY1(range ? g.plan->leadToCapacitorRangeTop : g.plan->leadToCapacitor.y1);
+}
+
+// Both groups alike: the boxes as read, then the results; at the first
+// failed check every result is emptied and the box pointed at selected.
+void Timer555Page::calculateFromParts(Group& g) {
+    const bool astable = &g == &astable_;
+    const int unit = g.capacitorUnit->currentIndex();
+    const PartsOutcome out =
+        astable ? AstableFromParts(kit::textOf(g.r1Box), kit::textOf(g.r2Box), kit::textOf(g.capacitor), unit)
+                : MonostableFromParts(kit::textOf(g.r1Box), kit::textOf(g.capacitor), unit);
+
+    if (out.r1Text) g.r1Box->setText(kit::qs(*out.r1Text));
+    if (out.r2Text) g.r2Box->setText(kit::qs(*out.r2Text));
+    if (out.capText) g.capacitor->setText(kit::qs(*out.capText));
+    for (std::size_t i = 0; i < g.results.size(); ++i)
+        g.results[i]->setText(i < out.results.size() ? kit::qs(out.results[i]) : QString());
+
+    if (!out.failed) return;
+    QLineEdit* const boxes[] = {g.r1Box, g.r2Box, g.capacitor};  // in PartsBox order
+    kit::reportFault(messages_, boxes[static_cast<int>(out.box)], out.prompt, {});
 }
 
 // ---- monostable -----------------------------------------------------------------

@@ -27,8 +27,9 @@ struct Timer555GroupPlan;
 class Timer555Page : public Page {
     Q_OBJECT
 public:
-    // How a group works: for one value, or for a range trimmed by a pot.
-    enum class Mode { Fixed, Range };
+    // How a group works: designing for one value, or for a range trimmed by
+    // a pot; or working out what the parts at hand do.
+    enum class Mode { Fixed, Range, FromParts };
 
     Timer555Page(QWidget* window, kit::Messages& messages);
     void startUp() override;
@@ -47,6 +48,7 @@ private:
         QGroupBox* frame = nullptr;
         kit::OptionButton* fixedOption = nullptr;
         kit::OptionButton* rangeOption = nullptr;
+        kit::OptionButton* partsOption = nullptr;
         QLineEdit* input = nullptr;  // the pulse duration or frequency; the minimum in range mode
         QLineEdit* maxInput = nullptr;
         QLabel* formula = nullptr;
@@ -61,6 +63,17 @@ private:
         // pot VR1 with its wiper and value.
         std::vector<QWidget*> rangeControls;
         std::vector<kit::Shape*> rangeShapes;
+        // What the designers show and working from parts does not: the
+        // duration or frequency box and its unit, the value labels of the
+        // fixed resistors (the boxes below take their place).
+        std::vector<QWidget*> designControls;
+        // Working from parts: the resistor boxes (r2Box only in the
+        // astable), the results in the order they are written, and their
+        // captions.
+        QLineEdit* r1Box = nullptr;
+        QLineEdit* r2Box = nullptr;
+        std::vector<QLabel*> results;
+        std::vector<QWidget*> partsControls;
         kit::Line* leadToCapacitor = nullptr;  // from the foot of the last fixed resistor, or of VR1
     };
 
@@ -69,6 +82,7 @@ private:
     void setMode(Group& g, Mode mode);
     void showControlsFor(Group& g);
     void setTabOrder();
+    void calculateFromParts(Group& g);
 
     Group monostable_;
     Group astable_;
