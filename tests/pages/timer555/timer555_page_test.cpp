@@ -5,6 +5,10 @@
 #include "tests/support/ui_driver.h"
 #include "values/values.h"
 
+#include <initializer_list>
+#include <string>
+#include <vector>
+
 namespace {
 
 class Timer555Page : public ::testing::Test {
@@ -67,6 +71,67 @@ TEST_F(Timer555Page, BothDesignersInBothLayouts) {
     EXPECT_EQ(mono(), "|818K");
     uitest::click(w.option("Monostable fixed duration"));
     EXPECT_FALSE(w.label("Monostable VR1 value")->isVisible() || w.line("monostableLeadToCapacitor")->y1() != 1350);
+}
+
+// From parts in each group: the values beside the resistors become boxes, the designer's inputs give way to the
+// results, the focus stays on the option (as Fixed and Range leave it), and Tab runs down the chain R1, (R2), C.
+TEST_F(Timer555Page, FromPartsInBothGroups) {
+    struct Group { const char *option, *fixed, *calculate, *capacitor; std::vector<const char*> boxes, results, hidden; };
+    const Group groups[] = {
+        {"Monostable from parts", "Monostable fixed duration", "Calculate monostable", "Monostable timing capacitor",
+         {"Monostable R1"}, {"Monostable pulse duration"}, {"Pulse duration, milliseconds"}},
+        {"Astable from parts", "Astable fixed frequency", "Calculate astable", "Astable timing capacitor",
+         {"Astable R1", "Astable R2"}, {"Astable frequency", "Astable duty cycle", "Astable time high", "Astable time low"},
+         {"Frequency, hertz"}},
+    };
+    const auto visible = [this](const std::vector<const char*>& names, bool box) {
+        std::string s;
+        for (const char* n : names) s += ((box ? static_cast<QWidget*>(w.box(n)) : w.label(n))->isVisible() ? "1" : "0");
+        return s;
+    };
+    for (const Group& g : groups) {
+        SCOPED_TRACE(g.option);
+        uitest::click(w.option(g.option));
+        EXPECT_EQ(w.focused(), w.option(g.option));
+        EXPECT_EQ(visible(g.boxes, true) + visible(g.results, false) + visible(g.hidden, true),
+                  std::string(g.boxes.size() + g.results.size(), '1') + "0");
+        QWidget* at = w.option(g.option);
+        const auto next = [&at] {
+            do at = at->nextInFocusChain(); while (!(at->focusPolicy() & Qt::TabFocus) || !at->isVisible());
+            return at;
+        };
+        for (const char* box : g.boxes) EXPECT_EQ(next(), w.box(box)) << box;
+        EXPECT_EQ(next(), w.box(g.capacitor));
+        uitest::click(w.option(g.fixed));
+        EXPECT_EQ(visible(g.boxes, true) + visible(g.results, false) + visible(g.hidden, true),
+                  std::string(g.boxes.size() + g.results.size(), '0') + "1");
+        uitest::click(w.option(g.option));
+    }
+    const auto results = [this](std::initializer_list<const char*> names) {
+        std::string s;
+        for (const char* n : names) s += w.caption(n) + "|";
+        return s;
+    };
+
+    // 1.1 x 90.9K x 10 nF = 0.9999 ms.
+    uitest::type(w.box("Monostable R1"), "90.9k");
+    QTest::keyClick(w.box("Monostable R1"), Qt::Key_Return);
+    EXPECT_EQ(w.text("Monostable R1") + "|" + results({"Monostable pulse duration"}), "90.9K|1 ms|");
+    uitest::type(w.box("Monostable R1"), "999");
+    fails("Calculate monostable", "Monostable R1",
+          ohm::TwoPart("Range Error:  R1 =  999ohms", "R1 below 1K - use a higher resistor value"), "999");
+    EXPECT_EQ(results({"Monostable pulse duration"}), "|");
+
+    // 1.44 / ((4.7K + 94K) x 100 nF) = 146 Hz; duty 51.7K / 98.7K.
+    const auto astable = {"Astable frequency", "Astable duty cycle", "Astable time high", "Astable time low"};
+    uitest::type(w.box("Astable R1"), "4K7");
+    uitest::type(w.box("Astable R2"), "47k");
+    uitest::type(w.box("Astable timing capacitor"), "100");
+    uitest::click(w.button("Calculate astable"));
+    EXPECT_EQ(w.text("Astable R2") + "|" + results(astable), "47K|146 Hz|52.4%|3.59 ms|3.26 ms|");
+    uitest::type(w.box("Astable timing capacitor"), "0");
+    fails("Calculate astable", "Astable timing capacitor", ohm::CapZeroPrompt(), "0");
+    EXPECT_EQ(results(astable), "||||");
 }
 
 }  // namespace
