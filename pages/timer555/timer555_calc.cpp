@@ -72,14 +72,33 @@ TypedResistance ReadPart(std::string_view typed) {
     return ReadResistance(upper);
 }
 
-// The range check of one resistor: which way to go when it fails.
-std::optional<std::string> PartOutOfRange(const char* name, float ohms) {
-    const std::string fault = std::string("Range Error:  ") + name + " =  " + PartText(ohms) + "ohms";
-    if (ohms < kMinPart) return TwoPart(fault, std::string(name) + " below 1K - use a higher resistor value");
-    if (ohms > kMaxPart) return TwoPart(fault, std::string(name) + " above 10M - use a lower resistor value");
+// A resistor box: its name in messages, its checks and the box they select.
+struct PartSlot {
+    const char* name;
+    PartsCheck low, high;
+    PartsBox box;
+};
+constexpr PartSlot kR1{"R1", PartsCheck::R1Low, PartsCheck::R1High, PartsBox::R1};
+constexpr PartSlot kR2{"R2", PartsCheck::R2Low, PartsCheck::R2High, PartsBox::R2};
+
+// One resistor box read and checked against 1K to 10M; the text as read
+// goes to `written`. Nothing when the check failed: the outcome says which
+// way to go.
+std::optional<float> ReadChecked(PartsOutcome& out, std::string_view typed, const PartSlot& slot,
+                                 std::optional<std::string>& written) {
+    const TypedResistance part = ReadPart(typed);
+    if (part.ohms >= kMinPart && part.ohms <= kMaxPart) {
+        written = part.cleaned;
+        return part.ohms;
+    }
+    const bool low = part.ohms < kMinPart;
+    const std::string name = slot.name;
+    out.failed = low ? slot.low : slot.high;
+    out.prompt = TwoPart("Range Error:  " + name + " =  " + PartText(part.ohms) + "ohms",
+                         name + (low ? " below 1K - use a higher resistor value" : " above 10M - use a lower resistor value"));
+    out.box = slot.box;
     return std::nullopt;
 }
-
 }  // namespace
 
 Astable555Outcome CalcAstable555(std::string_view capText, int unit, std::string_view minFreqText,
@@ -208,31 +227,6 @@ Monostable555Outcome CalcMonostable555(std::string_view minDurText, std::string_
 
 namespace {
 
-// Reads and checks the resistors in order; false at the first failure.
-bool ReadParts(PartsOutcome& out, std::string_view r1Text, std::string_view r2Text, bool withR2, float& r1,
-               float& r2) {
-    const TypedResistance first = ReadPart(r1Text);
-    r1 = first.ohms;
-    if (auto prompt = PartOutOfRange("R1", r1)) {
-        out.failed = r1 < kMinPart ? PartsCheck::R1Low : PartsCheck::R1High;
-        out.prompt = *prompt;
-        out.box = PartsBox::R1;
-        return false;
-    }
-    out.r1Text = first.cleaned;
-    if (!withR2) return true;
-    const TypedResistance second = ReadPart(r2Text);
-    r2 = second.ohms;
-    if (auto prompt = PartOutOfRange("R2", r2)) {
-        out.failed = r2 < kMinPart ? PartsCheck::R2Low : PartsCheck::R2High;
-        out.prompt = *prompt;
-        out.box = PartsBox::R2;
-        return false;
-    }
-    out.r2Text = second.cleaned;
-    return true;
-}
-
 // A negative capacitance reads as none: it would give a negative frequency.
 bool CapacitorMissing(PartsOutcome& out, float cNano) {
     if (cNano > 0) return false;
@@ -246,15 +240,17 @@ bool CapacitorMissing(PartsOutcome& out, float cNano) {
 
 PartsOutcome AstableFromParts(std::string_view r1Text, std::string_view r2Text, std::string_view capText, int unit) {
     PartsOutcome out;
-    float r1 = 0, r2 = 0;
-    if (!ReadParts(out, r1Text, r2Text, true, r1, r2)) return out;
+    const std::optional<float> r1 = ReadChecked(out, r1Text, kR1, out.r1Text);
+    if (!r1) return out;
+    const std::optional<float> r2 = ReadChecked(out, r2Text, kR2, out.r2Text);
+    if (!r2) return out;
     const float c = AstableCapacitance(capText, unit);
     if (CapacitorMissing(out, c)) return out;
 
-    const float chain = Single(static_cast<double>(r1) + 2.0 * r2);  // R1 + 2 R2
+    const float chain = Single(static_cast<double>(*r1) + 2.0 * *r2);  // R1 + 2 R2
     const float f = Single(kAstableK / (static_cast<double>(chain) * c));
     // C charges through R1 and R2 (output high) and discharges through R2 alone.
-    const float duty = Single((static_cast<double>(r1) + r2) / chain);
+    const float duty = Single((static_cast<double>(*r1) + *r2) / chain);
     const float high = Single(duty / static_cast<double>(f));
     const float low = Single((1.0 - duty) / static_cast<double>(f));
     out.results = {FrequencyText(f), DutyCycleText(duty), TimeText(high), TimeText(low)};
@@ -263,13 +259,13 @@ PartsOutcome AstableFromParts(std::string_view r1Text, std::string_view r2Text, 
 
 PartsOutcome MonostableFromParts(std::string_view r1Text, std::string_view capText, int unit) {
     PartsOutcome out;
-    float r1 = 0, unused = 0;
-    if (!ReadParts(out, r1Text, {}, false, r1, unused)) return out;
+    const std::optional<float> r1 = ReadChecked(out, r1Text, kR1, out.r1Text);
+    if (!r1) return out;
     const MonostableCap cap = MonostableCapacitance(capText, unit);
     out.capText = cap.asRead;
     if (CapacitorMissing(out, cap.nano)) return out;
 
-    const float t = Single(1.1 * r1 * (cap.nano / 1e9));
+    const float t = Single(1.1 * *r1 * (cap.nano / 1e9));
     out.results = {TimeText(t)};
     return out;
 }
