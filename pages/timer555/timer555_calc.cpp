@@ -94,8 +94,8 @@ std::optional<float> ReadChecked(PartsOutcome& out, std::string_view typed, cons
     const bool low = part.ohms < kMinPart;
     const std::string name = slot.name;
     out.failed = low ? slot.low : slot.high;
-    out.prompt = TwoPart("Range Error:  " + name + " =  " + PartText(part.ohms) + "ohms",
-                         name + (low ? " below 1K - use a higher resistor value" : " above 10M - use a lower resistor value"));
+    const std::string way = low ? " below 1K - use a higher resistor value" : " above 10M - use a lower resistor value";
+    out.prompt = TwoPart("Range Error:  " + name + " =  " + PartText(part.ohms) + "ohms", name + way);
     out.box = slot.box;
     return std::nullopt;
 }

@@ -96,6 +96,10 @@ std::string FromParts(const ohm::PartsOutcome& out) {
     return s;
 }
 const std::string kHigher = " - use a higher resistor value", kLower = " - use a lower resistor value";
+// The message of a resistor out of range, as typed and as read.
+std::string OutOfRange(const std::string& part, const std::string& read, const std::string& way) {
+    return TwoPart("Range Error:  " + part + " =  " + read + "ohms", part + way);
+}
 
 // Frequencies from f = 1.44 / ((R1 + 2 R2) C); duty (R1 + R2) / (R1 + 2 R2); high duty / f, low the rest.
 TEST(AstableFromParts, ResultsOrFirstFailedCheck) {
@@ -106,18 +110,16 @@ TEST(AstableFromParts, ResultsOrFirstFailedCheck) {
         {"1K", "71.5K", "10", kNf, {}, B::R1, "1K 71.5K - | 1 kHz 50.3% 503 µs 497 µs"},  // 72.5K / 144K
         {"4K7", "47K", "100", kNf, {}, B::R1, "4K7 47K - | 146 Hz 52.4% 3.59 ms 3.26 ms"},  // 1.44 / 9.87 ms
         {"4.7K", "47k", "0.1", kUf, {}, B::R1, "4.7K 47K - | 146 Hz 52.4% 3.59 ms 3.26 ms"},
-        {"1000", "1M", "1", kUf, {}, B::R1, "1000 1M - | 720 mHz 50.0% 695 ms 694 ms"},  // 1.44 / 2.001 s; 1.001 / 2.001
+        {"1000", "1M", "1", kUf, {}, B::R1, "1000 1M - | 720 mHz 50.0% 695 ms 694 ms"},  // 1.44 / 2.001 s, 1.001 / 2.001
         {"1K", "1K", "1", kPf, {}, B::R1, "1K 1K - | 480 MHz 66.7% 1.39 ns 0.694 ns"},  // the fastest
         {"10M", "10M", "999", kUf, {}, B::R1, "10M 10M - | 48 µHz 66.7% 13900 s 6940 s"},  // the slowest
-        {"999", "1K", "10", kNf, C::R1Low, B::R1, TwoPart("Range Error:  R1 =  999ohms", "R1 below 1K" + kHigher) + " | - - - |"},
-        {"10.1M", "1K", "10", kNf, C::R1High, B::R1,
-         TwoPart("Range Error:  R1 =  10.1Mohms", "R1 above 10M" + kLower) + " | - - - |"},
-        {"", "1K", "10", kNf, C::R1Low, B::R1, TwoPart("Range Error:  R1 =  0ohms", "R1 below 1K" + kHigher) + " | - - - |"},
-        {"1K", "999", "10", kNf, C::R2Low, B::R2, TwoPart("Range Error:  R2 =  999ohms", "R2 below 1K" + kHigher) + " | 1K - - |"},
-        {"1K", "10.1M", "10", kNf, C::R2High, B::R2,
-         TwoPart("Range Error:  R2 =  10.1Mohms", "R2 above 10M" + kLower) + " | 1K - - |"},
+        {"999", "1K", "10", kNf, C::R1Low, B::R1, OutOfRange("R1", "999", " below 1K" + kHigher) + " | - - - |"},
+        {"10.1M", "1K", "10", kNf, C::R1High, B::R1, OutOfRange("R1", "10.1M", " above 10M" + kLower) + " | - - - |"},
+        {"", "1K", "10", kNf, C::R1Low, B::R1, OutOfRange("R1", "0", " below 1K" + kHigher) + " | - - - |"},
+        {"1K", "999", "10", kNf, C::R2Low, B::R2, OutOfRange("R2", "999", " below 1K" + kHigher) + " | 1K - - |"},
+        {"1K", "10.1M", "10", kNf, C::R2High, B::R2, OutOfRange("R2", "10.1M", " above 10M" + kLower) + " | 1K - - |"},
         {"1K", "1K", "x", kNf, C::CapZero, B::Capacitor, ohm::CapZeroPrompt() + " | 1K 1K - |"},
-        {"1K", "1K", "-10", kNf, C::CapZero, B::Capacitor, ohm::CapZeroPrompt() + " | 1K 1K - |"},  // never a negative f
+        {"1K", "1K", "-10", kNf, C::CapZero, B::Capacitor, ohm::CapZeroPrompt() + " | 1K 1K - |"},  // no negative f
     };
     for (const Row& r : rows) {
         const auto out = ohm::AstableFromParts(r.r1, r.r2, r.cap, r.unit);
@@ -138,8 +140,8 @@ TEST(MonostableFromParts, ResultsOrFirstFailedCheck) {
         {"1M", "1 u", 1, {}, "1M - 1 | 1.1 s"},
         {"1k", ".01", 0, {}, "1K - .01 | 11 ns"},       // the shortest a 3-figure box allows
         {"10M", "999", 1, {}, "10M - 999 | 11000 s"},  // the longest
-        {"999", "10", 0, C::R1Low, TwoPart("Range Error:  R1 =  999ohms", "R1 below 1K" + kHigher) + " | - - - |"},
-        {"10000010", "10", 0, C::R1High, TwoPart("Range Error:  R1 =  10Mohms", "R1 above 10M" + kLower) + " | - - - |"},
+        {"999", "10", 0, C::R1Low, OutOfRange("R1", "999", " below 1K" + kHigher) + " | - - - |"},
+        {"10000010", "10", 0, C::R1High, OutOfRange("R1", "10M", " above 10M" + kLower) + " | - - - |"},
         {"1K", "", 0, C::CapZero, ohm::CapZeroPrompt() + " | 1K - 0 |"},
     };
     for (const Row& r : rows) {
