@@ -1,6 +1,7 @@
 // The "555 Timer" page: a monostable designer (left) and an astable designer
 // (right), each drawing its timing chain with lines and rectangles and
-// writing the values beside it.
+// writing the values beside it; or, from the parts typed beside the drawn
+// resistors, what the circuit does.
 #pragma once
 
 #include <vector>
