@@ -1,7 +1,11 @@
 #include "kit/drawing.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QFile>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QStyle>
 #include <QSvgRenderer>
 
 namespace kit {
@@ -11,7 +15,99 @@ QRectF pixels(TwipRect r) {
             r.width / double(kTwipsPerPixel), r.height / double(kTwipsPerPixel)};
 }
 QPointF pixels(int x, int y) { return {x / double(kTwipsPerPixel), y / double(kTwipsPerPixel)}; }
+
+// Every colour a picture's elements are given, as attribute="value".
+const QRegularExpression& colourAttribute() {
+    static const QRegularExpression re(
+        QStringLiteral(R"re(\b(fill|stroke|stop-color|color)\s*=\s*"([^"]*)")re"));
+    return re;
+}
+
+bool isBlack(const QString& v) {
+    return v.compare(QLatin1String("#000"), Qt::CaseInsensitive) == 0 ||
+           v.compare(QLatin1String("#000000"), Qt::CaseInsensitive) == 0;
+}
+bool isWhite(const QString& v) {
+    return v.compare(QLatin1String("#fff"), Qt::CaseInsensitive) == 0 ||
+           v.compare(QLatin1String("#ffffff"), Qt::CaseInsensitive) == 0;
+}
+
+// Black and white alone, with nothing half-transparent or styled that could
+// hide another colour.
+bool lineArt(const QString& svg) {
+    if (svg.contains(QLatin1String("opacity")) || svg.contains(QLatin1String("style=")) ||
+        svg.contains(QLatin1String("<stop")))
+        return false;
+    auto it = colourAttribute().globalMatch(svg);
+    while (it.hasNext()) {
+        const QString v = it.next().captured(2);
+        if (v != QLatin1String("none") && !isBlack(v) && !isWhite(v)) return false;
+    }
+    return true;
+}
+
+QByteArray inInkAndPaper(const QString& svg, const QColor& ink, const QColor& paper) {
+    QString out;
+    qsizetype done = 0;
+    auto it = colourAttribute().globalMatch(svg);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        const QString v = m.captured(2);
+        if (!isBlack(v) && !isWhite(v)) continue;
+        out += QStringView(svg).mid(done, m.capturedStart(2) - done);
+        out += (isBlack(v) ? ink : paper).name();
+        done = m.capturedEnd(2);
+    }
+    out += QStringView(svg).mid(done);
+    return out.toUtf8();
+}
+
+// Follows the application palette: a light card while it is dark.
+class Card : public QObject {
+public:
+    explicit Card(QWidget* w) : QObject(w), card_(w) {
+        // The application hears of a new palette; a widget with a palette of
+        // its own may not.
+        qApp->installEventFilter(this);
+        follow();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (watched == qApp && e->type() == QEvent::ApplicationPaletteChange) follow();
+        return false;
+    }
+
+private:
+    void follow() {
+        const bool dark = isDark(QApplication::palette());
+        if (dark == shown_) return;
+        shown_ = dark;
+        // The style's own palette is a light one that goes with its controls.
+        card_->setPalette(dark ? QApplication::style()->standardPalette() : QPalette());
+        card_->setAutoFillBackground(dark);
+    }
+    QWidget* card_;
+    bool shown_ = false;
+};
+
 }  // namespace
+
+QColor Tint::in(const QPalette& palette) const {
+    switch (kind_) {
+        case Kind::None: return {};
+        case Kind::Own: return colour_;
+        case Kind::Ink: return palette.color(QPalette::WindowText);
+        case Kind::Paper: return palette.color(QPalette::Base);
+    }
+    return {};
+}
+
+bool isDark(const QPalette& palette) {
+    return palette.color(QPalette::WindowText).lightness() > palette.color(QPalette::Window).lightness();
+}
+
+void lightCard(QWidget* w) { new Card(w); }
 
 Shape::Shape(Drawing* owner) : QObject(owner), owner_(owner) {}
 
@@ -31,7 +127,9 @@ void Line::setPoints(int x1, int y1, int x2, int y2) {
     changed();
 }
 
-void Line::setColour(QColor c) {
+QColor Line::colour() const { return colour_.in(owner_->palette()); }
+
+void Line::setColour(Tint c) {
     colour_ = c;
     changed();
 }
@@ -41,18 +139,45 @@ void Rect::setRect(TwipRect r) {
     changed();
 }
 
-void Rect::setFill(QColor c) {
+QColor Rect::fill() const { return fill_.in(owner_->palette()); }
+QColor Rect::outline() const { return outline_.in(owner_->palette()); }
+
+void Rect::setFill(Tint c) {
     fill_ = c;
     changed();
 }
 
-void Rect::setOutline(QColor c) {
+void Rect::setOutline(Tint c) {
     outline_ = c;
     changed();
 }
 
+const QByteArray& Picture::svg() const {
+    if (!read_) {
+        read_ = true;
+        QFile file(source_);
+        if (file.open(QIODevice::ReadOnly)) svg_ = file.readAll();
+        lineArt_ = lineArt(QString::fromUtf8(svg_));
+    }
+    return svg_;
+}
+
+bool Picture::isLineArt() const {
+    svg();
+    return lineArt_;
+}
+
 QSvgRenderer* Picture::renderer() const {
-    if (!renderer_) renderer_ = std::make_unique<QSvgRenderer>(source_);
+    const QByteArray& source = svg();
+    const QColor ink = lineArt_ ? owner_->ink() : QColor(Qt::black);
+    const QColor paper = lineArt_ ? owner_->paper() : QColor(Qt::white);
+    if (!renderer_ || ink != renderedInk_ || paper != renderedPaper_) {
+        renderedInk_ = ink;
+        renderedPaper_ = paper;
+        // Black ink on white paper is the picture as drawn.
+        const bool asDrawn = ink == QColor(Qt::black) && paper == QColor(Qt::white);
+        renderer_ = std::make_unique<QSvgRenderer>(asDrawn ? source : inInkAndPaper(QString::fromUtf8(source), ink, paper));
+    }
     return renderer_.get();
 }
 
@@ -80,7 +205,7 @@ Line* Drawing::addLine(const char* name, int x1, int y1, int x2, int y2) {
     return l;
 }
 
-Rect* Drawing::addRect(const char* name, TwipRect r, QColor fill, QColor outline) {
+Rect* Drawing::addRect(const char* name, TwipRect r, Tint fill, Tint outline) {
     auto* s = new Rect(this);
     s->setObjectName(QString::fromLatin1(name));
     s->rect_ = r;
@@ -109,9 +234,9 @@ void Drawing::paintEvent(QPaintEvent*) {
     for (Rect* r : rects_) {
         if (!r->isVisible()) continue;
         const QRectF area = pixels(r->rect_);
-        if (r->fill_.isValid()) painter.fillRect(area, r->fill_);
-        if (r->outline_.isValid()) {
-            painter.setPen(QPen(r->outline_, 1.0));
+        if (r->filled()) painter.fillRect(area, r->fill());
+        if (!r->outline_.isNone()) {
+            painter.setPen(QPen(r->outline(), 1.0));
             painter.setBrush(Qt::NoBrush);
             painter.drawRect(area.adjusted(0.5, 0.5, -0.5, -0.5));
         }
@@ -121,7 +246,7 @@ void Drawing::paintEvent(QPaintEvent*) {
         if (!l->isVisible()) continue;
         const bool straight = l->x1_ == l->x2_ || l->y1_ == l->y2_;
         painter.setRenderHint(QPainter::Antialiasing, !straight);
-        QPen pen(l->colour_, 1.0);
+        QPen pen(l->colour(), 1.0);
         pen.setCapStyle(Qt::SquareCap);
         painter.setPen(pen);
         // Half a pixel in, so a one-pixel line covers exactly one pixel row or column.

@@ -20,6 +20,7 @@
 #include "kit/kit.h"
 #include "kit/messages.h"
 #include "pages/page.h"
+#include "shell/appearance.h"
 
 namespace ohm {
 namespace {
@@ -42,6 +43,10 @@ std::string farewellText() {
 
 MainWindow::MainWindow(kit::Messages& messages, QWidget* parent) : QWidget(parent), messages_(messages) {
     setObjectName(QStringLiteral("mainWindow"));
+    // The window's own face, before any control exists: every control takes
+    // it from here, whatever face a desktop theme gives the application or
+    // gives labels and buttons of its own accord.
+    setFont(windowFont());
     setWindowTitle(QStringLiteral("Ohmbench"));
     setWindowIcon(QIcon(QStringLiteral(":/assets/ohmbench.svg")));
     setFixedSize(kit::px(kClientWidth), kit::px(kClientHeight));

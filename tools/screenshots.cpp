@@ -1,7 +1,8 @@
 // Renders the window in every registered scene to PNG files:
-//   ohmbench_screenshots <folder> [suffix]
+//   ohmbench_screenshots <folder> [suffix] [scene,scene,...]
 // Run with QT_QPA_PLATFORM=offscreen; with QT_SCALE_FACTOR=2 the pictures
-// come out at twice the size, which shows whether the art stays crisp.
+// come out at twice the size, which shows whether the art stays crisp. Under
+// a platform theme the scenes show the desktop's palette.
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
@@ -70,9 +71,13 @@ int main(int argc, char* argv[]) {
     ohm::applyAppearance(app);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     const QString suffix = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    const QStringList only = argc > 3 ? QString::fromLocal8Bit(argv[3]).split(QLatin1Char(',')) : QStringList();
     QDir().mkpath(folder);
+    // A platform theme applies its settings once the event loop runs.
+    QCoreApplication::processEvents();
     int written = 0;
     for (const scenes::Scene& scene : scenes::registry()) {
+        if (!only.isEmpty() && !only.contains(QLatin1String(scene.file))) continue;
         kit::RecordingMessages messages;  // a scene never blocks on a box
         ohm::MainWindow window(messages);
         window.show();

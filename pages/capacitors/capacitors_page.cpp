@@ -85,6 +85,9 @@ void CapacitorsPage::buildCircuits() {
 void CapacitorsPage::buildGraph() {
     QGroupBox* graph = kit::frame(frame(), "graphFrame", kGraphFrame, QString());
     graph->setAccessibleName(QStringLiteral("Graph of discharge and charge"));
+    // The graph's curves keep their colours, so on a dark desktop it stays on
+    // light ground, marker and time label dark on it.
+    kit::lightCard(graph);
     auto* graphDrawing = new kit::Drawing(graph);
     graphDrawing->addPicture("graphPicture", kGraphPicture, QStringLiteral(":/assets/capacitor_graph.svg"));
     timeMarker_ = graphDrawing->addLine("timeMarker", kGraphStartX, kMarkerTop, kGraphStartX, kMarkerBottom);

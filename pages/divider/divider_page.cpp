@@ -96,7 +96,7 @@ DividerPage::DividerPage(QWidget* window, kit::Messages& messages)
         valueLabels_[i]->setAlignment(Qt::AlignCenter);
         kit::copyable(valueLabels_[i]);
         resistorBodies_[i] = d->addRect(numbered("resistorBody", i).constData(), {kResLeft[i], 2100, 525, 195},
-                                        Qt::white, Qt::black);
+                                        kit::kPaper, kit::kInk);
     }
     for (int i = 0; i < 10; ++i)
         wires_[i] = d->addLine(kWireNames[i], kWireFrom[i], kWireY, kWireTo[i], kWireY);

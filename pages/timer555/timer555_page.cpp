@@ -74,10 +74,10 @@ struct Timer555GroupPlan {
 
 namespace {
 
-// Resistor bodies are white boxes with a black outline, like the drawn
-// symbol on a schematic.
-const QColor kBodyFill = Qt::white;
-const QColor kBodyOutline = Qt::black;
+// Resistor bodies are boxes outlined like the drawn symbol on a schematic:
+// white with a black outline on a light desktop.
+constexpr kit::Tint kBodyFill = kit::kPaper;
+constexpr kit::Tint kBodyOutline = kit::kInk;
 
 // The rectangle of a drawn resistor body, 195 x 465 twips.
 kit::TwipRect Body(int left, int top) { return {left, top, 195, 465}; }

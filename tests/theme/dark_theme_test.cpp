@@ -1,0 +1,151 @@
+// The real window under the qt6ct platform theme, set to its "darker" colour
+// scheme and a 14-point general face, as a desktop outside KDE themes Qt
+// programs. The window keeps its own faces and tab spacing, every caption
+// fits, and everything drawn reads against the dark palette.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "kit/drawing.h"
+#include "shell/appearance.h"
+#include "tests/support/caption_fit.h"
+#include "tests/support/drawn_contrast.h"
+#include "tests/support/page_modes.h"
+#include "tests/support/ui_driver.h"
+
+namespace {
+
+constexpr const char* kScheme = "/usr/share/qt6ct/colors/darker.conf";
+
+// Faces the application was given while starting, the theme's among them.
+std::vector<QFont>& facesGiven() {
+    static std::vector<QFont> faces;
+    return faces;
+}
+
+// Where the scratch desktop keeps qt6ct's settings.
+QString& settingsFile() {
+    static QString path;
+    return path;
+}
+
+class FaceRecorder : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (watched == qApp && e->type() == QEvent::ApplicationFontChange) facesGiven().push_back(QApplication::font());
+        return false;
+    }
+};
+
+TEST(DarkTheme, TheThemeIsInForceAndItsFaceWasUndone) {
+    ASSERT_TRUE(kit::isDark(QApplication::palette())) << "qt6ct did not load (make installs it)";
+    EXPECT_EQ(QApplication::palette().color(QPalette::Window), QColor(0x22, 0x20, 0x20));  // the scheme's window
+    // The theme handed over its 14-point face once the program was running; ours came back.
+    bool themeFace = false;
+    for (const QFont& f : facesGiven()) themeFace = themeFace || f.pointSize() == 14;
+    EXPECT_TRUE(themeFace);
+    EXPECT_EQ(QApplication::font(), ohm::windowFont());
+}
+
+TEST(DarkTheme, EveryPageInEveryModeKeepsItsFacesTabsAndCaptionsAndReads) {
+    ASSERT_TRUE(kit::isDark(QApplication::palette()));
+    for (const uitest::PageMode& mode : uitest::pageModes()) {
+        SCOPED_TRACE(mode.name);
+        uitest::Window w;
+        w.form().show();
+        QCoreApplication::processEvents();
+        ASSERT_EQ(uitest::reach(&w.form(), mode), "");
+        EXPECT_EQ(w.lastMessage(), "");
+
+        // Our faces are set in pixels, 10 or smaller; the theme's in points.
+        for (QWidget* c : w.form().findChildren<QWidget*>()) {
+            if (c->window() != &w.form()) continue;  // pop-ups and boxes may keep the desktop's face
+            const QFont f = c->font();
+            EXPECT_TRUE(f.family().startsWith(QLatin1String("DejaVu Sans")) && f.pointSize() == -1 &&
+                        f.pixelSize() <= 10)
+                << c->objectName().toStdString() << ": " << f.toString().toStdString();
+        }
+
+        QTabBar* bar = w.form().tabStrip()->tabBar();
+        ASSERT_EQ(bar->count(), 6);
+        EXPECT_LE(bar->tabRect(5).right(), bar->width() - 1) << "the last tab runs off the strip";
+        for (QToolButton* scroll : bar->findChildren<QToolButton*>()) EXPECT_FALSE(scroll->isVisible());
+
+        EXPECT_EQ(uitest::describe(uitest::captionMisfits(&w.form())), "");
+        EXPECT_EQ(uitest::describe(uitest::faintDrawings(&w.form())), "");
+    }
+}
+
+// The desktop's settings changed while the window is open: qt6ct notices and
+// hands the application its new face and style again.
+TEST(DarkTheme, TheWindowKeepsItsOwnWhenTheDesktopChangesItsSettingsLater) {
+    uitest::Window w;
+    w.form().show();
+    QCoreApplication::processEvents();
+    QTabBar* bar = w.form().tabStrip()->tabBar();
+    const int lastTabEnd = bar->tabRect(5).right();
+    facesGiven().clear();
+
+    QFile settings(settingsFile());
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    QByteArray text = settings.readAll();
+    settings.close();
+    text.replace("DejaVu Sans,14", "DejaVu Serif,16");
+    // Saved as qt6ct's own settings dialog saves: a new file put in place.
+    QSaveFile saved(settingsFile());
+    ASSERT_TRUE(saved.open(QIODevice::WriteOnly));
+    saved.write(text);
+    ASSERT_TRUE(saved.commit());
+    // qt6ct waits three seconds after the change before it applies it.
+    EXPECT_TRUE(QTest::qWaitFor([] {
+        for (const QFont& f : facesGiven())
+            if (f.pointSize() == 16) return true;
+        return false;
+    }, 10000)) << "qt6ct did not hand over its new face";
+    QTest::qWait(50);
+
+    EXPECT_EQ(QApplication::font(), ohm::windowFont());
+    for (QWidget* c : w.form().findChildren<QWidget*>()) {
+        if (c->window() != &w.form()) continue;
+        EXPECT_EQ(c->font().pointSize(), -1) << c->objectName().toStdString();
+    }
+    EXPECT_EQ(bar->tabRect(5).right(), lastTabEnd);
+    EXPECT_EQ(uitest::describe(uitest::captionMisfits(&w.form())), "");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    // A scratch desktop: qt6ct reads its settings from $XDG_CONFIG_HOME/qt6ct.
+    QTemporaryDir desktop;
+    if (!desktop.isValid() || !QDir(desktop.path()).mkpath(QStringLiteral("qt6ct"))) return 2;
+    if (!QFile::exists(QString::fromLatin1(kScheme))) {
+        std::fprintf(stderr, "%s is missing: install qt6ct (make installs it)\n", kScheme);
+        return 1;
+    }
+    settingsFile() = desktop.filePath(QStringLiteral("qt6ct/qt6ct.conf"));
+    if (!QFile::copy(QStringLiteral(OHMBENCH_DARK_DESKTOP), settingsFile())) return 2;
+    QFile(settingsFile()).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    qputenv("XDG_CONFIG_HOME", desktop.path().toLocal8Bit());
+    qputenv("QT_QPA_PLATFORMTHEME", "qt6ct");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    FaceRecorder recorder;
+    app.installEventFilter(&recorder);
+    ohm::applyAppearance(app);
+    // As in the program: the theme applies its settings once the event loop runs.
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
