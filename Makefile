@@ -7,6 +7,8 @@ PACKAGES := cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-svg-
             xvfb dbus at-spi2-core python3 python3-pyatspi
 # Running the window under a platform theme with a dark palette and its own fonts
 PACKAGES += qt6ct
+# Hearing what a screen reader says at every stop
+PACKAGES += orca
 # Building and checking the .deb, its desktop entry and metadata
 PACKAGES += dpkg-dev fakeroot file gzip desktop-file-utils appstream lintian
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

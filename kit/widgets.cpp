@@ -11,6 +11,15 @@
 namespace kit {
 namespace {
 
+// What a screen reader calls a label without a name of its own: a caption
+// takes the name of the box it labels (its buddy), any other label what it
+// shows.
+QString captionedName(const QLabel* caption) {
+    const QWidget* box = caption->buddy();
+    if (box != nullptr && !box->accessibleName().isEmpty()) return box->accessibleName();
+    return caption->text();
+}
+
 // Screen readers see a spin button as a spin box with a value, not as two
 // anonymous arrows.
 class SpinButtonAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
@@ -36,6 +45,13 @@ private:
 
 // A label keeps its spoken name ("R2 value") and offers what it shows as
 // text, so a screen reader can read a result and not only its name.
+//
+// A caption (a label with a buddy) is spoken in place of its box: screen
+// readers name a box by the caption it is labelled by before the box's own
+// name. Captions are often a symbol from the drawing ("C", "#1"), a terse
+// word ("Vsupply", "Max") or carry a colon ("VALUE:   "), so a caption is
+// named after its box ("Astable timing capacitor", "Tap 1 voltage"); what it
+// shows stays its text and its description.
 class ResultLabelAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit ResultLabelAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::StaticText) {}
@@ -45,7 +61,8 @@ public:
     }
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value || t == QAccessible::Description) return shown();
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) return shown();
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return captionedName(static_cast<QLabel*>(widget()));
         return QAccessibleWidget::text(t);
     }
     QString text(int start, int end) const override { return shown().mid(start, end - start); }

@@ -45,14 +45,13 @@ TEST(Appearance, TheWindowKeepsItsFacesAndTabSpacingWhateverAThemeChangesLater) 
     QFont bold(QStringLiteral("DejaVu Sans"), 12, QFont::Bold);
     const std::pair<const char*, std::function<void()>> rows[] = {
         {"a large face for the application", [&] { QApplication::setFont(large); }},
-        {"a bold face for labels", [&] { QApplication::setFont(bold, "QLabel"); }},
-        {"a face for buttons and options",
+        {"faces for labels, buttons and options",
          [&] {
+             QApplication::setFont(bold, "QLabel");
              QApplication::setFont(large, "QPushButton");
              QApplication::setFont(large, "QRadioButton");
          }},
-        {"a style of its own", [] { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }},
-        {"another style", [] { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows"))); }},
+        {"a style of its own", [] { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows"))); }},
     };
     for (const auto& [change, apply] : rows) {
         SCOPED_TRACE(change);

@@ -1,7 +1,7 @@
-// Is what we draw readable? Each drawn line, outline and line-art picture,
-// and each label's text, is compared with the ground behind it: the window
-// rendered without it (lines, outlines and labels taken away; for a picture,
-// every drawn shape). The measure is the contrast ratio of two colours'
+// Is what we draw readable? The colour each drawn line, outline and line-art
+// picture is painted in, and each label's text colour, is compared with the
+// colour covering most of its place in the window rendered with nothing drawn
+// and no labels. The measure is the contrast ratio of two colours'
 // relative luminances, (L1 + 0.05) / (L2 + 0.05), as WCAG defines it; 3:1 is
 // its floor for graphics and large text.
 #pragma once
@@ -14,8 +14,6 @@
 class QWidget;
 
 namespace uitest {
-
-double contrastRatio(const QColor& a, const QColor& b);
 
 struct FaintDrawing {
     std::string what;  // shape or label name

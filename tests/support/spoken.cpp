@@ -27,8 +27,11 @@ std::vector<QWidget*> findSpoken(QWidget* root, QAccessible::Role role, const QS
     for (QWidget* w : root->findChildren<QWidget*>()) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         if (a == nullptr || a->role() != role) continue;
-        // A control answers to its own name and to the caption it is labelled by.
-        if (w->accessibleName() == name || captionOf(a) == name || a->text(QAccessible::Name) == name)
+        // A control answers to its own name and to the caption it is labelled
+        // by; a caption, spoken by its box's name, to what it shows as well.
+        const auto* caption = qobject_cast<QLabel*>(w);
+        if (w->accessibleName() == name || captionOf(a) == name || a->text(QAccessible::Name) == name ||
+            (caption != nullptr && caption->buddy() != nullptr && caption->text() == name))
             found.push_back(w);
     }
     return found;

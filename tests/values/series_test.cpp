@@ -41,9 +41,7 @@ TEST(Series, E192FollowsTheRoundingRuleBut920) {
     EXPECT_EQ(ohm::DecadeOf(ohm::Series::E48).size(), 48u);
 }
 
-}  // namespace
 
-namespace {
 // Worked by hand against the tables: 4K7 is E6, 4K75 E96, the painted 4K8 in none, 9.20 only in E192.
 TEST(Series, CoarsestSeriesHoldingAValue) {
     using S = ohm::Series;

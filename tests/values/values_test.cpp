@@ -97,13 +97,7 @@ TEST(Single, ClampsInsteadOfOverflowing) {
     EXPECT_TRUE(std::isnan(ohm::Single(NAN)));
 }
 
-TEST(Messages, TwoPartTextsUseTwoCarriageReturns) {
-    EXPECT_EQ(ohm::CapZeroPrompt(), "Entry Error:  Capacitor = 0\r\rYou must enter a capacitor value above zero!");
-}
 
-}  // namespace
-
-namespace {
 // The one reader of typed resistances every page shares.
 TEST(ReadResistance, LettersAreDecimalPointsAndMultipliers) {
     struct Row { const char* typed; const char* cleaned; float ohms; };
@@ -117,9 +111,7 @@ TEST(ReadResistance, LettersAreDecimalPointsAndMultipliers) {
         EXPECT_EQ(got.ohms, r.ohms) << r.typed;
     }
 }
-}  // namespace
 
-namespace {
 // Readouts worked by hand: the number lands between 1 and 999 under its prefix, rounding is decided on
 // the decimal digits, and a rounding that reaches 1000 moves up a prefix.
 TEST(EngineeringText, SignificantFiguresUnderTheRightPrefix) {
@@ -150,9 +142,7 @@ TEST(EngineeringText, SignificantFiguresUnderTheRightPrefix) {
         EXPECT_EQ(ohm::EngineeringText(r.value, r.figures, r.unit, r.low, r.high, r.style), r.text) << r.value;
     EXPECT_EQ(ohm::EngineeringText(INFINITY, 3, "Hz", -6, 6, Prefixes::Metric).find("inf"), std::string::npos);
 }
-}  // namespace
 
-namespace {
 // The tolerance ranges worked by hand: 4K7 at 5%, 10K at 1%, 10M at 5%.
 TEST(ToleranceRangeText, BothEndsToFourFigures) {
     EXPECT_EQ(ohm::ToleranceRangeText(4700, 5), "4.465K to 4.935K");

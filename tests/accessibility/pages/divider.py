@@ -49,3 +49,7 @@ examples = [
      ("press", "Calculate resistance values"), ("message", "Entry Error:  Vs1 = Vs2"),
      ("read", "text", "Vs1, first supply voltage", "5v")],
 ]
+
+# Further states the Orca walk Tabs through, after a walk for each option (steps as in the examples):
+# two, three and four taps.
+modes = [[("step", "Voltage tap count", taps)] for taps in (2, 3, 4)]
