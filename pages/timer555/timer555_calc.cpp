@@ -1,5 +1,6 @@
 #include "pages/timer555/timer555_calc.h"
 
+#include "values/readouts.h"
 #include "values/values.h"
 
 namespace ohm {
@@ -13,6 +14,14 @@ float ReadSingle(std::string_view text) { return Single(LeadingNumber(NumberIn(t
 std::string Shown(float ohms) { return FormatRes(NumberText(ohms)); }
 
 // ---- astable ----
+
+// The astable's capacitor in nanofarads from its box and unit list.
+float AstableCapacitance(std::string_view capText, int unit) {
+    float c = ReadSingle(capText);
+    if (unit == kAstableMicrofarads) c = Single(static_cast<double>(c) * 1000);
+    if (unit == kAstablePicofarads) c = Single(static_cast<double>(c) / 1000);
+    return c;
+}
 
 // 1.44 of f = 1.44 / ((R1 + 2R2) C), scaled for C in nanofarads.
 constexpr double kAstableK = 1.44e9;
@@ -37,6 +46,59 @@ constexpr float kMaxR1 = 10000000.0F;
 // R for pulse t (ms) with C (nF): t = 1.1 R C in seconds and farads.
 double MonostableR(double ms, double cNano) { return (ms / 1000) / ((cNano / 1e9) * 1.1); }
 
+// The monostable's capacitor as its box reads and its unit scales it.
+struct MonostableCap {
+    std::string asRead;  // written back into the box, in the unit as typed
+    float nano = 0;
+};
+MonostableCap MonostableCapacitance(std::string_view capText, int unit) {
+    float c = ReadSingle(capText);
+    MonostableCap out{NumberIn(NumberText(c)), c};
+    if (unit == kMonoMicrofarads) out.nano = Single(static_cast<double>(c) * 1000);
+    return out;
+}
+
+// ---- from parts ----
+
+constexpr float kMinPart = 1000.0F;
+constexpr float kMaxPart = 10000000.0F;
+
+// A resistor typed into a parts box. People write "47k" for 47K, so k is
+// read as K; m stays dropped (it would mean milliohms).
+TypedResistance ReadPart(std::string_view typed) {
+    std::string upper(typed);
+    for (char& c : upper)
+        if (c == 'k') c = 'K';
+    return ReadResistance(upper);
+}
+
+// A resistor box: its name in messages, its checks and the box they select.
+struct PartSlot {
+    const char* name;
+    PartsCheck low, high;
+    PartsBox box;
+};
+constexpr PartSlot kR1{"R1", PartsCheck::R1Low, PartsCheck::R1High, PartsBox::R1};
+constexpr PartSlot kR2{"R2", PartsCheck::R2Low, PartsCheck::R2High, PartsBox::R2};
+
+// One resistor box read and checked against 1K to 10M; the text as read
+// goes to `written`. Nothing when the check failed: the outcome says which
+// way to go.
+std::optional<float> ReadChecked(PartsOutcome& out, std::string_view typed, const PartSlot& slot,
+                                 std::optional<std::string>& written) {
+    const TypedResistance part = ReadPart(typed);
+    if (part.ohms >= kMinPart && part.ohms <= kMaxPart) {
+        written = part.cleaned;
+        return part.ohms;
+    }
+    const bool low = part.ohms < kMinPart;
+    const std::string name = slot.name;
+    out.failed = low ? slot.low : slot.high;
+    const std::string way = low ? " below 1K - use a higher resistor value" : " above 10M - use a lower resistor value";
+    out.prompt = TwoPart("Range Error:  " + name + " =  " + PartText(part.ohms) + "ohms", name + way);
+    out.box = slot.box;
+    return std::nullopt;
+}
 }  // namespace
 
 Astable555Outcome CalcAstable555(std::string_view capText, int unit, std::string_view minFreqText,
@@ -48,9 +110,7 @@ Astable555Outcome CalcAstable555(std::string_view capText, int unit, std::string
         return out;
     };
 
-    float c = ReadSingle(capText);
-    if (unit == kAstableMicrofarads) c = Single(static_cast<double>(c) * 1000);
-    if (unit == kAstablePicofarads) c = Single(static_cast<double>(c) / 1000);
+    const float c = AstableCapacitance(capText, unit);
     out.c = c;
 
     const float f1 = ReadSingle(minFreqText);
@@ -118,9 +178,9 @@ Monostable555Outcome CalcMonostable555(std::string_view minDurText, std::string_
         return fail(Monostable555Check::Dur, "Duration must be between 0.001ms and 1000s");
     out.durText = Trim(NumberText(d1));
 
-    float c = ReadSingle(capText);
-    out.capText = NumberIn(NumberText(c));  // the value as read, in the unit as typed
-    if (unit == kMonoMicrofarads) c = Single(static_cast<double>(c) * 1000);
+    const MonostableCap cap = MonostableCapacitance(capText, unit);
+    out.capText = cap.asRead;
+    const float c = cap.nano;
     out.c = c;
 
     // An empty, non-numeric or zero capacitor would divide by zero below.
@@ -162,6 +222,51 @@ Monostable555Outcome CalcMonostable555(std::string_view minDurText, std::string_
                     TwoPart("Range Error:  VR1 =  " + Shown(vr1) + "ohms",
                             "VR1 above 2.2M - select a higher capacitor value"));
     out.vr1Text = Shown(vr1);
+    return out;
+}
+
+namespace {
+
+// A negative capacitance reads as none: it would give a negative frequency.
+bool CapacitorMissing(PartsOutcome& out, float cNano) {
+    if (cNano > 0) return false;
+    out.failed = PartsCheck::CapZero;
+    out.prompt = CapZeroPrompt();
+    out.box = PartsBox::Capacitor;
+    return true;
+}
+
+}  // namespace
+
+PartsOutcome AstableFromParts(std::string_view r1Text, std::string_view r2Text, std::string_view capText, int unit) {
+    PartsOutcome out;
+    const std::optional<float> r1 = ReadChecked(out, r1Text, kR1, out.r1Text);
+    if (!r1) return out;
+    const std::optional<float> r2 = ReadChecked(out, r2Text, kR2, out.r2Text);
+    if (!r2) return out;
+    const float c = AstableCapacitance(capText, unit);
+    if (CapacitorMissing(out, c)) return out;
+
+    const float chain = Single(static_cast<double>(*r1) + 2.0 * *r2);  // R1 + 2 R2
+    const float f = Single(kAstableK / (static_cast<double>(chain) * c));
+    // C charges through R1 and R2 (output high) and discharges through R2 alone.
+    const float duty = Single((static_cast<double>(*r1) + *r2) / chain);
+    const float high = Single(duty / static_cast<double>(f));
+    const float low = Single((1.0 - duty) / static_cast<double>(f));
+    out.results = {FrequencyText(f), DutyCycleText(duty), TimeText(high), TimeText(low)};
+    return out;
+}
+
+PartsOutcome MonostableFromParts(std::string_view r1Text, std::string_view capText, int unit) {
+    PartsOutcome out;
+    const std::optional<float> r1 = ReadChecked(out, r1Text, kR1, out.r1Text);
+    if (!r1) return out;
+    const MonostableCap cap = MonostableCapacitance(capText, unit);
+    out.capText = cap.asRead;
+    if (CapacitorMissing(out, cap.nano)) return out;
+
+    const float t = Single(1.1 * *r1 * (cap.nano / 1e9));
+    out.results = {TimeText(t)};
     return out;
 }
 

@@ -1,4 +1,5 @@
-// The two designers of the 555 Timer page, apart from the window.
+// The two designers of the 555 Timer page, apart from the window, and what
+// each circuit does when built from the parts at hand.
 //
 // Astable: f = 1.44 / ((R1 + 2R2) C) with R1 fixed at 1 kilohm; R2 is
 // computed for the (maximum) frequency and, over a range, a variable
@@ -14,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ohm {
 
@@ -86,5 +88,39 @@ struct Monostable555Outcome {
 // as nanofarads.
 Monostable555Outcome CalcMonostable555(std::string_view minDurText, std::string_view maxDurText,
                                        std::string_view capText, int unit, Timer555Mode mode);
+
+// ---- from the parts at hand ------------------------------------------------------
+
+// The checks of working from parts, in the order they run: each resistor
+// within 1K to 10M, then a capacitance above zero.
+enum class PartsCheck { R1Low, R1High, R2Low, R2High, CapZero };
+
+// The box a failed check selects.
+enum class PartsBox { R1, R2, Capacitor };
+
+struct PartsOutcome {
+    std::optional<PartsCheck> failed;
+    std::string prompt;
+    PartsBox box = PartsBox::R1;
+
+    // What to write, in this order: each resistor box as read ("47k" comes
+    // back "47K") once its check passed; the monostable's capacitor box as
+    // read, as its designer does; then the results: the astable's frequency,
+    // duty cycle, time high and time low, or the monostable's pulse. A failed
+    // check leaves `results` empty, and the page empties every result label.
+    std::optional<std::string> r1Text;
+    std::optional<std::string> r2Text;
+    std::optional<std::string> capText;
+    std::vector<std::string> results;
+
+    bool ok() const { return !failed.has_value(); }
+};
+
+// R1, R2 and C to f = 1.44 / ((R1 + 2 R2) C), duty (R1 + R2) / (R1 + 2 R2),
+// time high duty / f, time low (1 - duty) / f. `unit` as CalcAstable555.
+PartsOutcome AstableFromParts(std::string_view r1Text, std::string_view r2Text, std::string_view capText, int unit);
+
+// R1 and C to the pulse t = 1.1 R1 C. `unit` as CalcMonostable555.
+PartsOutcome MonostableFromParts(std::string_view r1Text, std::string_view capText, int unit);
 
 }  // namespace ohm

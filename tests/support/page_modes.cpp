@@ -72,6 +72,11 @@ const std::vector<PageMode>& pageModes() {
           type("Maximum pulse duration, milliseconds", "10"), click("Calculate monostable"),
           choose("Astable frequency range"), type("Frequency, hertz", "100"),
           type("Maximum frequency, hertz", "1000"), click("Calculate astable")}},
+        {"555 Timer, both From parts (the slowest: the longest readouts)",
+         {tab("555 Timer"), choose("Monostable from parts"), type("Monostable R1", "10000000"),
+          pick("Monostable capacitor unit", 1), type("Monostable timing capacitor", "999"), click("Calculate monostable"),
+          choose("Astable from parts"), type("Astable R1", "10000000"), type("Astable R2", "10000000"),
+          pick("Astable capacitor unit", 2), type("Astable timing capacitor", "999"), click("Calculate astable")}},
     };
     return rows;
 }

@@ -7,23 +7,38 @@ options = {
     "Monostable fixed duration": {
         "showing": [("text", "Pulse duration, milliseconds"), ("text", "Monostable timing capacitor"),
                     ("combo box", "Monostable capacitor unit"), ("label", "Monostable R1 value")],
-        "hidden": [("text", "Maximum pulse duration, milliseconds"), ("label", "Monostable VR1 value")],
+        "hidden": [("text", "Maximum pulse duration, milliseconds"), ("label", "Monostable VR1 value"),
+                   ("text", "Monostable R1"), ("label", "Monostable pulse duration")],
     },
     "Monostable duration range": {
         "showing": [("text", "Pulse duration, milliseconds"), ("text", "Maximum pulse duration, milliseconds"),
                     ("label", "Monostable R1 value"), ("label", "Monostable VR1 value")],
-        "hidden": [],
+        "hidden": [("text", "Monostable R1")],
+    },
+    "Monostable from parts": {
+        "showing": [("text", "Monostable R1"), ("text", "Monostable timing capacitor"),
+                    ("combo box", "Monostable capacitor unit"), ("label", "Monostable pulse duration")],
+        "hidden": [("text", "Pulse duration, milliseconds"), ("text", "Maximum pulse duration, milliseconds"),
+                   ("label", "Monostable R1 value"), ("label", "Monostable VR1 value")],
     },
     "Astable fixed frequency": {
         "showing": [("text", "Frequency, hertz"), ("text", "Astable timing capacitor"),
                     ("combo box", "Astable capacitor unit"), ("label", "Astable R1 value"),
                     ("label", "Astable R2 value")],
-        "hidden": [("text", "Maximum frequency, hertz"), ("label", "Astable VR1 value")],
+        "hidden": [("text", "Maximum frequency, hertz"), ("label", "Astable VR1 value"), ("text", "Astable R1"),
+                   ("text", "Astable R2"), ("label", "Astable frequency")],
     },
     "Astable frequency range": {
         "showing": [("text", "Frequency, hertz"), ("text", "Maximum frequency, hertz"),
                     ("label", "Astable R2 value"), ("label", "Astable VR1 value")],
-        "hidden": [],
+        "hidden": [("text", "Astable R1"), ("text", "Astable R2"), ("label", "Astable duty cycle")],
+    },
+    "Astable from parts": {
+        "showing": [("text", "Astable R1"), ("text", "Astable R2"), ("text", "Astable timing capacitor"),
+                    ("combo box", "Astable capacitor unit"), ("label", "Astable frequency"),
+                    ("label", "Astable duty cycle"), ("label", "Astable time high"), ("label", "Astable time low")],
+        "hidden": [("text", "Frequency, hertz"), ("text", "Maximum frequency, hertz"), ("label", "Astable R1 value"),
+                   ("label", "Astable R2 value"), ("label", "Astable VR1 value")],
     },
 }
 
@@ -52,4 +67,15 @@ examples = [
     [("type", "Pulse duration, milliseconds", "1"), ("type", "Monostable timing capacitor", "x"),
      ("press", "Calculate monostable"), ("message", "You must enter a capacitor value above zero!"),
      ("read", "text", "Monostable timing capacitor", "0"), ("read", "label", "Monostable R1 value", "")],
+    # From the parts at hand: 4K7, 47K and 100 nF give 1.44 / (98.7K x 100 nF) = 146 Hz, duty 51.7K / 98.7K.
+    [("choose", "Astable from parts"), ("type", "Astable R1", "4K7"), ("type", "Astable R2", "47k"),
+     ("type", "Astable timing capacitor", "100"), ("press", "Calculate astable"),
+     ("read", "text", "Astable R2", "47K"), ("read", "label", "Astable frequency", "146 Hz"),
+     ("read", "label", "Astable duty cycle", "52.4%"), ("read", "label", "Astable time high", "3.59 ms"),
+     ("read", "label", "Astable time low", "3.26 ms")],
+    # 1.1 x 90.9K x 10 nF = 0.9999 ms; a resistor under 1K is refused.
+    [("choose", "Monostable from parts"), ("type", "Monostable R1", "90.9K"), ("press", "Calculate monostable"),
+     ("read", "label", "Monostable pulse duration", "1 ms")],
+    [("choose", "Monostable from parts"), ("type", "Monostable R1", "470"), ("press", "Calculate monostable"),
+     ("message", "R1 below 1K - use a higher resistor value")],
 ]

@@ -5,6 +5,9 @@
 #include "tests/support/ui_driver.h"
 #include "values/values.h"
 
+#include <string>
+#include <vector>
+
 namespace {
 
 class Timer555Page : public ::testing::Test {
@@ -67,6 +70,56 @@ TEST_F(Timer555Page, BothDesignersInBothLayouts) {
     EXPECT_EQ(mono(), "|818K");
     uitest::click(w.option("Monostable fixed duration"));
     EXPECT_FALSE(w.label("Monostable VR1 value")->isVisible() || w.line("monostableLeadToCapacitor")->y1() != 1350);
+}
+
+// From parts in each group: the values beside the resistors become boxes, the designer's inputs give way to the
+// results, the focus stays on the option (as Fixed and Range leave it), and Tab runs down the chain R1, (R2), C.
+TEST_F(Timer555Page, FromPartsInBothGroups) {
+    struct Group {  // shown: the boxes as read, then the results; bad: a failure
+        const char *option, *fixed, *designBox, *calculate, *capacitor;
+        std::vector<const char*> boxes, typed, results;
+        std::string shown; const char *badBox, *badText; std::string message; };
+    const Group groups[] = {
+        // 1.1 x 90.9K x 10 nF = 0.9999 ms.
+        {"Monostable from parts", "Monostable fixed duration", "Pulse duration, milliseconds", "Calculate monostable",
+         "Monostable timing capacitor", {"Monostable R1"}, {"90.9k"}, {"Monostable pulse duration"}, "90.9K|1 ms|",
+         "Monostable R1", "999",
+         ohm::TwoPart("Range Error:  R1 =  999ohms", "R1 below 1K - use a higher resistor value")},
+        // 1.44 / ((4.7K + 94K) x 10 nF) = 1.46 kHz; duty 51.7K / 98.7K.
+        {"Astable from parts", "Astable fixed frequency", "Frequency, hertz", "Calculate astable",
+         "Astable timing capacitor", {"Astable R1", "Astable R2"}, {"4K7", "47k"},
+         {"Astable frequency", "Astable duty cycle", "Astable time high", "Astable time low"},
+         "4K7|47K|1.46 kHz|52.4%|359 µs|326 µs|", "Astable timing capacitor", "0", ohm::CapZeroPrompt()},
+    };
+    for (const Group& g : groups) {
+        SCOPED_TRACE(g.option);
+        const auto shown = [&] {  // the boxes, the results, then the designer's box
+            std::string s;
+            for (const char* b : g.boxes) s += w.box(b)->isVisible() ? "1" : "0";
+            for (const char* r : g.results) s += w.label(r)->isVisible() ? "1" : "0";
+            return s + (w.box(g.designBox)->isVisible() ? "1" : "0");
+        };
+        uitest::click(w.option(g.option));
+        EXPECT_EQ(w.focused(), w.option(g.option));
+        EXPECT_EQ(shown(), std::string(g.boxes.size() + g.results.size(), '1') + "0");
+        QWidget* at = w.option(g.option);
+        const auto next = [&at] {  // the next stop of Tab
+            do at = at->nextInFocusChain(); while (!(at->focusPolicy() & Qt::TabFocus) || !at->isVisible()); return at; };
+        for (const char* box : g.boxes) EXPECT_EQ(next(), w.box(box)) << box;
+        EXPECT_EQ(next(), w.box(g.capacitor));
+
+        for (std::size_t i = 0; i < g.boxes.size(); ++i) uitest::type(w.box(g.boxes[i]), g.typed[i]);
+        QTest::keyClick(w.box(g.boxes.back()), Qt::Key_Return);  // Enter in a box calculates
+        std::string written;
+        for (const char* b : g.boxes) written += w.text(b) + "|";
+        for (const char* r : g.results) written += w.caption(r) + "|";
+        EXPECT_EQ(written, g.shown);
+        uitest::type(w.box(g.badBox), g.badText);
+        fails(g.calculate, g.badBox, g.message, g.badText);
+        EXPECT_EQ(w.caption(g.results.back()), "");
+        uitest::click(w.option(g.fixed));
+        EXPECT_EQ(shown(), std::string(g.boxes.size() + g.results.size(), '0') + "1");
+    }
 }
 
 }  // namespace
