@@ -397,10 +397,11 @@ std::string EngineeringText(double value, int figures, std::string_view unit, in
     figures = std::clamp(figures, 1, 17);
     const double v = ClampFinite(value);
 
-    // The digits rounded once, by the C library, from the exact binary value:
-    // "d.ddde+XX" gives the mantissa digits and the power of ten.
-    std::array<char, 64> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%.*e", figures - 1, std::fabs(v));
+    // The digits of the exact binary value, well past the figures wanted, then
+    // rounded by hand with halves upwards: a part at 10K + 0.05% ends at
+    // 10.01K, not at 10K as rounding halves to even would say.
+    std::array<char, 96> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), "%.*e", figures + 30, std::fabs(v));
     const std::string_view printed(buffer.data());
     const size_t e = printed.find('e');
     std::string digits;
@@ -408,6 +409,19 @@ std::string EngineeringText(double value, int figures, std::string_view unit, in
         if (IsDigit(c)) digits.push_back(c);
     int exponent = 0;
     std::from_chars(printed.data() + e + 1 + (printed[e + 1] == '+'), printed.data() + printed.size(), exponent);
+    const bool up = digits[static_cast<size_t>(figures)] >= '5';
+    digits.resize(static_cast<size_t>(figures));
+    if (up) {
+        size_t i = digits.size();
+        while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
+        if (i == 0) {
+            digits.insert(digits.begin(), '1');
+            digits.pop_back();
+            ++exponent;
+        } else {
+            ++digits[i - 1];
+        }
+    }
     if (v == 0) exponent = 0;
 
     // The prefix: the power of a thousand at or below the number, within reach.

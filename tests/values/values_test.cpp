@@ -147,6 +147,7 @@ TEST(EngineeringText, SignificantFiguresUnderTheRightPrefix) {
 TEST(ToleranceRangeText, BothEndsToFourFigures) {
     EXPECT_EQ(ohm::ToleranceRangeText(4700, 5), "4.465K to 4.935K");
     EXPECT_EQ(ohm::ToleranceRangeText(10000, 1), "9.9K to 10.1K");
+    EXPECT_EQ(ohm::ToleranceRangeText(10000, 0.05), "9.995K to 10.01K");  // an exact half rounds up
     EXPECT_EQ(ohm::ToleranceRangeText(10e6, 5), "9.5M to 10.5M");
     EXPECT_EQ(ohm::ToleranceRangeText(0.47, 20), "0.376 to 0.564");
 }

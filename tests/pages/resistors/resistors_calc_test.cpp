@@ -56,7 +56,7 @@ TEST(ColoursToValue, RangeAndSeries) {
     const std::tuple<int, ohm::BandPicks, const char*> read[] = {
         {4, {0, 0, 6, -1, 2, -1}, "9.5M to 10.5M|E6 value"}, {4, {1, 2, 2, -1, 4, -1}, "1.76K to 2.64K|E6 value"},  // [blank] 20%
         {4, {0, 2, 2, -1, -1, -1}, "|E12 value"}, {4, {0, 1, 2, -1, 3, -1}, "990 to 1.21K|E24 value"},  // no tolerance, no range
-        {5, {0, 0, 5, 1, 0, -1}, "1.04K to 1.06K|E48 value"}, {6, {0, 0, 1, 1, 8, 2}, "1.009K to 1.011K|E192 value"},
+        {5, {0, 0, 5, 1, 0, -1}, "1.04K to 1.061K|E48 value"}, {6, {0, 0, 1, 1, 8, 2}, "1.009K to 1.011K|E192 value"},
         {6, {8, 2, 0, 1, 7, 2}, "9.191K to 9.209K|E192 value"},  // 9K20, the E192 value off the formula
         {6, {3, 7, 9, 1, 6, 2}, "4.778K to 4.802K|Not in any E series"}};
     for (const auto& [bands, picks, shown] : read) {
