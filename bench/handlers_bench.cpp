@@ -17,7 +17,7 @@
 #include "shell/main_window.h"
 #include "kit/messages.h"
 #include "kit/widgets.h"
-#include "tests/support/spoken.h"
+#include "tools/spoken.h"
 
 namespace {
 

@@ -9,5 +9,5 @@ add_executable(bench_startup ${CMAKE_SOURCE_DIR}/bench/startup_bench.cpp)
 target_link_libraries(bench_startup PRIVATE benchmark::benchmark)
 add_dependencies(bench_startup ohmbench_startup_probe)
 
-add_executable(bench_handlers ${CMAKE_SOURCE_DIR}/bench/handlers_bench.cpp ${CMAKE_SOURCE_DIR}/tests/support/spoken.cpp)
+add_executable(bench_handlers ${CMAKE_SOURCE_DIR}/bench/handlers_bench.cpp ${CMAKE_SOURCE_DIR}/tools/spoken.cpp)
 target_link_libraries(bench_handlers PRIVATE ohmbench_ui benchmark::benchmark Qt6::Test)

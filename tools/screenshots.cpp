@@ -14,7 +14,7 @@
 #include "shell/appearance.h"
 #include "kit/messages.h"
 #include "kit/widgets.h"
-#include "tests/support/spoken.h"
+#include "tools/spoken.h"
 #include "tools/scene.h"
 
 namespace scenes {

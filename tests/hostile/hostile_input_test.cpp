@@ -7,7 +7,7 @@
 
 #include <random>
 
-#include "tests/support/spoken.h"
+#include "tools/spoken.h"
 #include "tests/support/ui_driver.h"
 
 namespace {

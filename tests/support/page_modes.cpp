@@ -6,7 +6,7 @@
 #include <QTabWidget>
 
 #include "kit/widgets.h"
-#include "tests/support/spoken.h"
+#include "tools/spoken.h"
 
 namespace uitest {
 

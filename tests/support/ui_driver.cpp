@@ -3,7 +3,7 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "tests/support/spoken.h"
+#include "tools/spoken.h"
 
 namespace uitest {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "tests/support/spoken.h"
+#include "tools/spoken.h"
 #include "tests/support/ui_driver.h"
 
 namespace {

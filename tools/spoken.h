@@ -1,5 +1,6 @@
 // Finds controls the way assistive technology does: by role and by the name
-// a screen reader speaks, so tests and scenes never depend on internal names.
+// a screen reader speaks. The screenshot scenes, the handler benchmarks and
+// the widget tests all reach controls this way, never by internal names.
 #pragma once
 
 #include <QAccessible>

@@ -1,4 +1,4 @@
-#include "tests/support/spoken.h"
+#include "tools/spoken.h"
 
 #include <QLabel>
 #include <QWidget>
