@@ -97,14 +97,14 @@ std::string OutOfRange(const std::string& part, const std::string& read, const s
     return TwoPart("Range Error:  " + part + " =  " + read + "ohms", part + way);
 }
 
-// Frequencies from f = 1.44 / ((R1 + 2 R2) C); duty (R1 + R2) / (R1 + 2 R2); high duty / f, low the rest.
-TEST(AstableFromParts, ResultsOrFirstFailedCheck) {
+// Astable: f = 1.44 / ((R1 + 2 R2) C); duty (R1 + R2) / (R1 + 2 R2); high duty / f, low the rest.
+// Monostable (no R2): t = 1.1 R1 C; the capacitor box is written back as read, as the designer writes it.
+TEST(FromParts, ResultsOrFirstFailedCheck) {
     using C = ohm::PartsCheck; using B = ohm::PartsBox;
     struct Row { const char *r1, *r2, *cap; int unit; std::optional<C> failed; B box; std::string shown; };
     const Row rows[] = {
         {"1K", "71.5K", "10", kNf, {}, B::R1, "1K 71.5K - | 1 kHz 50.3% 503 µs 497 µs"},  // 72.5K / 144K
-        {"4K7", "47K", "100", kNf, {}, B::R1, "4K7 47K - | 146 Hz 52.4% 3.59 ms 3.26 ms"},  // 1.44 / 9.87 ms
-        {"4.7K", "47k", "0.1", kUf, {}, B::R1, "4.7K 47K - | 146 Hz 52.4% 3.59 ms 3.26 ms"},
+        {"4.7K", "47k", "0.1", kUf, {}, B::R1, "4.7K 47K - | 146 Hz 52.4% 3.59 ms 3.26 ms"},  // 1.44 / 9.87 ms
         {"1000", "1M", "1", kUf, {}, B::R1, "1000 1M - | 720 mHz 50.0% 695 ms 694 ms"},  // 1.44 / 2.001 s, 1.001/2.001
         {"1K", "1K", "1", kPf, {}, B::R1, "1K 1K - | 480 MHz 66.7% 1.39 ns 0.694 ns"},  // the fastest
         {"10M", "10M", "999", kUf, {}, B::R1, "10M 10M - | 48 µHz 66.7% 13900 s 6940 s"},  // the slowest
@@ -114,28 +114,17 @@ TEST(AstableFromParts, ResultsOrFirstFailedCheck) {
         {"1K", "10.1M", "10", kNf, C::R2High, B::R2, OutOfRange("R2", "10.1M", " above 10M" + kLower) + " | 1K - - |"},
         {"1K", "1K", "x", kNf, C::CapZero, B::Capacitor, ohm::CapZeroPrompt() + " | 1K 1K - |"},
         {"1K", "1K", "-10", kNf, C::CapZero, B::Capacitor, ohm::CapZeroPrompt() + " | 1K 1K - |"},  // no negative f
+        {"90.9K", nullptr, "10", 0, {}, B::R1, "90.9K - 10 | 1 ms"},  // 0.9999 ms to three figures
+        {"1k", nullptr, ".01", 0, {}, B::R1, "1K - .01 | 11 ns"},       // the shortest a 3-figure box allows
+        {"10M", nullptr, "999", 1, {}, B::R1, "10M - 999 | 11000 s"},  // the longest
+        {"10000010", nullptr, "10", 0, C::R1High, B::R1, OutOfRange("R1", "10M", " above 10M" + kLower) + " | - - - |"},
+        {"1K", nullptr, "", 0, C::CapZero, B::Capacitor, ohm::CapZeroPrompt() + " | 1K - 0 |"},
     };
     for (const Row& r : rows) {
-        const auto out = ohm::AstableFromParts(r.r1, r.r2, r.cap, r.unit);
-        EXPECT_EQ(out.failed, r.failed) << r.r1 << " " << r.r2;
-        EXPECT_EQ(out.failed ? out.box : r.box, r.box) << r.r1 << " " << r.r2;
-        EXPECT_EQ(FromParts(out), r.shown);
-    }
-}
-
-// t = 1.1 R1 C; the capacitor box is written back as read, as the designer writes it.
-TEST(MonostableFromParts, ResultsOrFirstFailedCheck) {
-    struct Row { const char *r1, *cap; int unit; std::optional<ohm::PartsCheck> failed; std::string shown; };
-    const Row rows[] = {
-        {"90.9K", "10", 0, {}, "90.9K - 10 | 1 ms"},  // 0.9999 ms to three figures
-        {"1k", ".01", 0, {}, "1K - .01 | 11 ns"},       // the shortest a 3-figure box allows
-        {"10M", "999", 1, {}, "10M - 999 | 11000 s"},  // the longest
-        {"10000010", "10", 0, ohm::PartsCheck::R1High, OutOfRange("R1", "10M", " above 10M" + kLower) + " | - - - |"},
-        {"1K", "", 0, ohm::PartsCheck::CapZero, ohm::CapZeroPrompt() + " | 1K - 0 |"},
-    };
-    for (const Row& r : rows) {
-        const auto out = ohm::MonostableFromParts(r.r1, r.cap, r.unit);
-        EXPECT_EQ(out.failed, r.failed) << r.r1;
+        const auto out = r.r2 ? ohm::AstableFromParts(r.r1, r.r2, r.cap, r.unit)
+                              : ohm::MonostableFromParts(r.r1, r.cap, r.unit);
+        EXPECT_EQ(out.failed, r.failed) << r.r1 << " " << (r.r2 ? r.r2 : "");
+        EXPECT_EQ(out.failed ? out.box : r.box, r.box) << r.r1;
         EXPECT_EQ(FromParts(out), r.shown);
     }
 }
