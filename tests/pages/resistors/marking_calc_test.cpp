@@ -48,7 +48,7 @@ TEST(MarkingsFor, Rows) {
     // typed | markings, or the failed check | series
     const char* const kChecks[] = {"", "empty", "not a value", "no marking"};  // in the order of MarkingWriteCheck
     const std::tuple<const char*, const char*, const char*> rows[] = {
-        {"10K", "103, 1002, 01C", "E6 value"},  {"12.4K", "1242, 10C", "E96 value"}, {"4K7", "472, 4701", "E6 value"},
+        {"10K", "103, 1002, 01C", "E6 value"},  {"4K7", "472, 4701", "E6 value"},
         {"4.7", "4R7, 4R70", "E6 value"},       {"47.5", "47R5, 66X", "E96 value"},  {"10", "100, 10R0, 01X", "E6 value"},
         {"0.1", "R10, R100, 01Z", "E6 value"},  {"0.047", "R047", "E6 value"},       {"97.6M", "9765, 96F", "E96 value"},
         {"99000M", "999, 9908", "Not in any E series"}, {"0K", "000, 0000", "Zero-ohm link"},
