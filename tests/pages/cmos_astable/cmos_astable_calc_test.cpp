@@ -56,8 +56,9 @@ TEST(CalcCmosAstable, DesignsOrStopsAtTheFirstFailedCheckAndRewritesTheBoxes) {
         const auto out = ohm::CalcCmosAstable(r.in);
         EXPECT_EQ(out.written, r.written);
         ASSERT_EQ(out.failure.has_value(), r.check.has_value()) << (out.failure ? out.failure->prompt : "");
-        if (const auto& f = out.failure)
+        if (const auto& f = out.failure) {
             EXPECT_EQ(std::tie(f->check, f->box, f->emptied, f->prompt), std::tie(*r.check, r.box, r.emptied, r.prompt));
+        }
     }
     // Boxes rewritten once their step ran: the capacitor without a leading zero, the maximum never as 1E-05.
     EXPECT_FALSE(ohm::CalcCmosAstable(range("0", "5", "4.70")).capText);
