@@ -15,7 +15,7 @@
 
 #include "shell/appearance.h"
 #include "shell/main_window.h"
-#include "kit/messages.h"
+#include "tools/recording_messages.h"
 
 namespace {
 class FirstPaint : public QObject {
@@ -48,7 +48,7 @@ int main(int argc, char* argv[]) {
     ohm::applyAppearance(app);
     const qint64 appReady = clock.nsecsElapsed();
     FirstPaint watcher;
-    kit::RecordingMessages messages;  // closing must not wait on the farewell box
+    uitest::RecordingMessages messages;  // closing must not wait on the farewell box
     QWidget* window = nullptr;
     if (bare) {
         window = new QWidget;

@@ -1,11 +1,11 @@
 // Message boxes behind one interface: a modal OK-only box without an icon in
 // the program, a recorder in tests. Texts keep their carriage returns (code
-// 13) as data; the box shows them as line breaks.
+// 13) as data; the box shows them as line breaks. (The recorder that tests,
+// screenshots and benchmarks use lives with them, in tools/.)
 #pragma once
 
 #include <initializer_list>
 #include <string>
-#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -27,18 +27,6 @@ public:
 
 private:
     QWidget* parent_;
-};
-
-class RecordingMessages : public Messages {
-public:
-    struct Shown {
-        std::string text;
-        std::string title;
-    };
-    void show(const std::string& text, const std::string& title) override {
-        shown.push_back({text, title});
-    }
-    std::vector<Shown> shown;
 };
 
 // The usual reaction to faulty input: empty the result labels the fault

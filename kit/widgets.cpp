@@ -111,7 +111,14 @@ OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent) {
     // Becoming checked covers every way in, the accessible "Toggle" action
     // included, which checks the button without a click.
     connect(this, &QAbstractButton::toggled, this, [this](bool checked) {
-        if (checked) emit selected();
+        if (!checked) return;
+        // Tab enters a group at the option that takes Tab focus; Qt hands it
+        // to the option last focused, so one chosen without the focus (by
+        // its accessible action or by the program) takes it over here.
+        for (auto* other : parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+            if (other->autoExclusive() && other != this) other->setFocusPolicy(Qt::FocusPolicy(other->focusPolicy() & ~Qt::TabFocus));
+        setFocusPolicy(Qt::FocusPolicy(focusPolicy() | Qt::TabFocus));
+        emit selected();
     });
     // A click on the option already chosen changes nothing, yet runs the handler.
     connect(this, &QAbstractButton::clicked, this, [this](bool checked) {

@@ -45,6 +45,7 @@ struct Timer555GroupPlan {
     int inputCaptionPixels;  // 0: the window's size
     Timer555Text minCaption, maxCaption;
     Timer555Text input, maxInput;  // text: the spoken name
+    const char* minInputName;      // the first box's name in Range mode, beside "Min"
     int inputLength;
     Timer555Text unit, maxUnit;
     Timer555Text formula;
@@ -95,6 +96,7 @@ const Timer555GroupPlan kMonostablePlan{
     {"monostableMaxCaption", {60, 2070, 315, 225}, "Max", Shown::RangeOnly},
     {"monostableDurationBox", {420, 1740, 735, 285}, "Pulse duration, milliseconds", Shown::Designing},
     {"monostableMaxDurationBox", {420, 2040, 735, 285}, "Maximum pulse duration, milliseconds", Shown::RangeOnly},
+    "Minimum pulse duration, milliseconds",
     7,
     {"monostableDurationUnit", {1200, 1800, 225, 225}, "ms", Shown::Designing},
     {"monostableMaxDurationUnit", {1200, 2070, 225, 225}, "ms", Shown::RangeOnly},
@@ -145,6 +147,7 @@ const Timer555GroupPlan kAstablePlan{
     {"astableMaxCaption", {120, 2070, 315, 225}, "Max", Shown::RangeOnly},
     {"astableFrequencyBox", {480, 1740, 735, 285}, "Frequency, hertz", Shown::Designing},
     {"astableMaxFrequencyBox", {480, 2040, 735, 285}, "Maximum frequency, hertz", Shown::RangeOnly},
+    "Minimum frequency, hertz",
     7,
     {"astableFrequencyUnit", {1230, 1770, 255, 255}, "Hz", Shown::Designing},
     {"astableMaxFrequencyUnit", {1230, 2070, 255, 255}, "Hz", Shown::RangeOnly},
@@ -421,6 +424,7 @@ void Timer555Page::showControlsFor(Group& g) {
     for (QWidget* w : g.rangeControls) w->setVisible(range);
     for (kit::Shape* s : g.rangeShapes) s->setVisible(range);
     g.leadToCapacitor->setY1(range ? g.plan->leadToCapacitorRangeTop : g.plan->leadToCapacitor.y1);
+    g.input->setAccessibleName(text(range ? g.plan->minInputName : g.plan->input.text));
 }
 
 // Both groups alike: the boxes as read, then the results; at the first

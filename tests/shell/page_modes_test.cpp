@@ -8,14 +8,14 @@
 
 #include "tests/support/caption_fit.h"
 #include "tests/support/drawn_contrast.h"
-#include "tests/support/page_modes.h"
 #include "tests/support/ui_driver.h"
+#include "tools/page_modes.h"
 
 namespace {
 
 TEST(EveryPageInEveryMode, CaptionsFitAndDrawingsRead) {
     for (const uitest::PageMode& mode : uitest::pageModes()) {
-        SCOPED_TRACE(mode.name);
+        SCOPED_TRACE(mode.title());
         uitest::Window w;
         w.form().show();
         ASSERT_EQ(uitest::reach(&w.form(), mode), "");

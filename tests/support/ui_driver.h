@@ -21,6 +21,7 @@
 #include "kit/kit.h"
 #include "kit/messages.h"
 #include "kit/widgets.h"
+#include "tools/recording_messages.h"
 
 namespace uitest {
 
@@ -30,7 +31,7 @@ public:
     ~Window();
 
     ohm::MainWindow& form() { return *form_; }
-    kit::RecordingMessages messages;
+    RecordingMessages messages;
 
     // Every control by its role and the name a screen reader speaks ("Tap 1
     // voltage"), on the page showing when the name recurs on other pages; a

@@ -18,8 +18,8 @@
 #include "shell/appearance.h"
 #include "tests/support/caption_fit.h"
 #include "tests/support/drawn_contrast.h"
-#include "tests/support/page_modes.h"
 #include "tests/support/ui_driver.h"
+#include "tools/page_modes.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ TEST(DarkTheme, EveryPageInEveryModeKeepsItsFacesTabsAndCaptionsAndReads) {
     EXPECT_TRUE(themeFace);
     EXPECT_EQ(QApplication::font(), ohm::windowFont());
     for (const uitest::PageMode& mode : uitest::pageModes()) {
-        SCOPED_TRACE(mode.name);
+        SCOPED_TRACE(mode.title());
         uitest::Window w;
         w.form().show();
         QCoreApplication::processEvents();

@@ -41,7 +41,7 @@ TEST_F(Timer555Page, BothDesignersInBothLayouts) {
     uitest::click(w.option("Astable frequency range"));
     EXPECT_EQ(astable(), "||");
     EXPECT_TRUE(w.label("Astable VR1 value")->isVisible() && w.line("astableLeadToCapacitor")->y1() == 2670);
-    uitest::type(w.box("Frequency, hertz"), "100");
+    uitest::type(w.box("Minimum frequency, hertz"), "100");
     uitest::type(w.box("Maximum frequency, hertz"), "1000");
     QTest::keyClick(w.box("Maximum frequency, hertz"), Qt::Key_Return);  // Enter in a box calculates
     EXPECT_EQ(astable(), "1K|71.5K|648K");
@@ -54,10 +54,10 @@ TEST_F(Timer555Page, BothDesignersInBothLayouts) {
 
     uitest::click(w.option("Monostable duration range"));
     EXPECT_TRUE(w.label("Monostable VR1 value")->isVisible() && w.line("monostableLeadToCapacitor")->y1() == 1800);
-    uitest::type(w.box("Pulse duration, milliseconds"), "1");
+    uitest::type(w.box("Minimum pulse duration, milliseconds"), "1");
     uitest::type(w.box("Monostable timing capacitor"), "1 0");
     uitest::type(w.box("Maximum pulse duration, milliseconds"), "10");
-    QTest::keyClick(w.box("Pulse duration, milliseconds"), Qt::Key_Return);
+    QTest::keyClick(w.box("Minimum pulse duration, milliseconds"), Qt::Key_Return);
     EXPECT_EQ(w.text("Monostable timing capacitor") + "|" + mono(), "10|90.9K|818K");
     uitest::type(w.box("Maximum pulse duration, milliseconds"), "1.0");  // rewritten before it is compared
     fails("Calculate monostable", "Maximum pulse duration, milliseconds", "Maximum duration must be higher than minimum!",

@@ -1,12 +1,11 @@
 #!/usr/bin/env bash
 # Starts the real program on a virtual X display with its own session bus and
-# accessibility bus, then drives it through AT-SPI; the test starts the program
-# afresh for each walk. Usage: run_atspi_test.sh <ohmbench> [walk script]
-# (atspi_test.py when none is named; orca_test.py walks it with Orca).
+# accessibility bus, then walks it through AT-SPI with Orca beside it.
+# Usage: run_walk.sh <ohmbench>
 set -u
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
-walk=${2:-$here/atspi_test.py}
+walk=$here/walk_test.py
 if ! command -v Xvfb >/dev/null || ! command -v dbus-run-session >/dev/null || \
    ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || [ ! -x /usr/libexec/at-spi-bus-launcher ]; then
   echo "accessibility test needs xvfb, dbus, at-spi2-core and python3-pyatspi (make installs them)" >&2
