@@ -3,7 +3,7 @@
 #include <cmath>
 #include <utility>
 
-#include "pages/resistors/marking_calc.h"
+#include "values/series.h"
 #include "values/values.h"
 
 namespace ohm {

@@ -29,7 +29,8 @@ const char* const kSpoken[] = {"1st band colour",       "2nd band colour", "3rd 
                                "Temperature coefficient band colour"};
 const char* const kOrdinals[] = {"1st Band", "2nd Band", "3rd Band", "4th Band", "5th Band", "6th Band"};
 
-// Each format's option button and picture, in the order of BandFormat.
+// Each format's option button and picture, in the order of the page's
+// formats; the SMD format draws a chip instead of a picture.
 struct FormatLook {
     const char* optionName;
     const char* caption;
@@ -37,12 +38,12 @@ struct FormatLook {
     const char* pictureName;
     const char* picture;
 };
-const FormatLook kLooks[kBandFormats] = {
+const FormatLook kLooks[] = {
     {"fourBandsOption", "4 Bands", "4-band format", "fourBandPicture", ":/assets/resistor_4band.svg"},
     {"fiveBandsOption", "5 Bands", "5-band format", "fiveBandPicture", ":/assets/resistor_5band.svg"},
     {"sixBandsOption", "6 Bands", "6-band format", "sixBandPicture", ":/assets/resistor_6band.svg"},
+    {"smdOption", "SMD", "SMD marking format", nullptr, nullptr},
 };
-const FormatLook& LookOf(BandFormat format) { return kLooks[static_cast<int>(format)]; }
 
 // Band rectangles stand on the resistor body: the digit and multiplier bands
 // at 300-twip steps, the tolerance band set apart from them. The 6-band body
@@ -78,17 +79,15 @@ ResistorsPage::ResistorsPage(QWidget* window, kit::Messages& messages)
     title->setAlignment(Qt::AlignCenter);
 
     kit::label(f, "formatCaption", {120, 660, 960, 225}, QStringLiteral("Format:"));
-    for (const BandFormat format : kAllBandFormats) {
-        const FormatLook& look = LookOf(format);
-        const int i = static_cast<int>(format);
+    for (int i = 0; i < kFormats; ++i) {
+        const FormatLook& look = kLooks[i];
         formatOptions_[i] = kit::option(f, look.optionName, {120, 900 + 240 * i, 1005, 240},
                                         QString::fromLatin1(look.caption), QString::fromLatin1(look.spoken));
         // The pictures first, so the band rectangles are painted over them.
-        pictures_[i] = drawing()->addPicture(look.pictureName, {1140, 630, 4440, 1185},
-                                             QString::fromLatin1(look.picture));
+        if (i < kBandFormats)
+            pictures_[i] = drawing()->addPicture(look.pictureName, {1140, 630, 4440, 1185},
+                                                 QString::fromLatin1(look.picture));
     }
-    smdOption_ = kit::option(f, "smdOption", {120, 900 + 240 * kBandFormats, 1005, 240}, QStringLiteral("SMD"),
-                             QStringLiteral("SMD marking format"));
     for (int i = 0; i < kBandLists; ++i) {
         bandRects_[i] = drawing()->addRect(kRectNames[i], BandRect(BandFormat::Four, i),
                                            ColourOf(BodyCode(BandFormat::Four)));
@@ -170,18 +169,16 @@ ResistorsPage::ResistorsPage(QWidget* window, kit::Messages& messages)
         QWidget::setTabOrder(previous, next);
         previous = next;
     };
-    for (int i = 1; i < kBandFormats; ++i) follow(formatOptions_[i]);
-    follow(smdOption_);
+    for (int i = 1; i < kFormats; ++i) follow(formatOptions_[i]);
     for (QComboBox* list : bandLists_) follow(list);
     follow(markingBox_);
     QWidget::setTabOrder(previous, valueBox_);
     QWidget::setTabOrder(valueBox_, calculateValueButton_);
     QWidget::setTabOrder(calculateValueButton_, calculateColoursButton_);
 
-    for (const BandFormat format : kAllBandFormats)
-        connect(formatOptions_[static_cast<int>(format)], &kit::OptionButton::selected, this,
-                [this, format] { showFormat(format); });
-    connect(smdOption_, &kit::OptionButton::selected, this, [this] { showFormat(std::nullopt); });
+    for (int i = 0; i < kFormats; ++i)
+        connect(formatOptions_[i], &kit::OptionButton::selected, this,
+                [this, i] { showFormat(static_cast<Format>(i)); });
     for (int i = 0; i < kBandLists; ++i)
         connect(bandLists_[i], &QComboBox::currentIndexChanged, this, [this, i] { bandPicked(i); });
     connect(valueBox_, &QLineEdit::textChanged, this, &ResistorsPage::valueEdited);
@@ -190,10 +187,10 @@ ResistorsPage::ResistorsPage(QWidget* window, kit::Messages& messages)
 }
 
 void ResistorsPage::startUp() {
-    bands_ = BandFormat::Four;
+    format_ = Format::FourBands;
     // The 4-band switch, while the lists are still empty; it hides the lists
     // and bands the format has none for and shows its picture.
-    formatOptions_[static_cast<int>(BandFormat::Four)]->select();
+    formatOptions_[static_cast<int>(Format::FourBands)]->select();
     const int body = BodyCode(BandFormat::Four);
     for (int i = 0; i < kBandLists; ++i) paint(i, body);
 
@@ -225,22 +222,25 @@ void ResistorsPage::paintUnchosenBands(BandFormat format) {
 
 void ResistorsPage::bandPicked(int band) {
     // Lists are picked only while they show, in a band format.
-    if (bands_)
-        if (const auto code = BandFillCode(band, bandLists_[band]->currentIndex(), *bands_)) paint(band, *code);
+    if (HasBands(format_))
+        if (const auto code = BandFillCode(band, bandLists_[band]->currentIndex(), BandsOf(format_)))
+            paint(band, *code);
     // A value shown earlier no longer stands beside the changed bands.
     valueBox_->clear();
 }
 
-void ResistorsPage::showFormat(std::optional<BandFormat> bands) {
+void ResistorsPage::showFormat(Format format) {
     valueBox_->clear();
+    const bool banded = HasBands(format);
     for (int i = 0; i < kBandLists; ++i) {
         QComboBox* list = bandLists_[i];
         // The SMD format leaves the lists as they are, for the band format that follows it.
-        if (bands) {
-            const std::vector<int> colours = ListColours(*bands, i);
+        if (banded) {
+            const BandFormat bands = BandsOf(format);
+            const std::vector<int> colours = ListColours(bands, i);
             const int count = static_cast<int>(colours.size());
             // A pick the list will no longer offer moves first (Gold on band 2 turns Black).
-            const int kept = PickAfterSwitch(*bands, i, list->currentIndex());
+            const int kept = PickAfterSwitch(bands, i, list->currentIndex());
             if (kept != list->currentIndex()) {
                 if (kept >= 0) paint(i, colours[kept]);
                 list->setCurrentIndex(kept);
@@ -251,31 +251,31 @@ void ResistorsPage::showFormat(std::optional<BandFormat> bands) {
                 while (list->count() > count) list->removeItem(list->count() - 1);
                 for (int c = list->count(); c < count; ++c) list->addItem(kit::qs(ColourName(colours[c])));
             }
+            bandRects_[i]->setRect(BandRect(bands, i));
         }
-        const bool shown = bands && HasList(*bands, i);
+        const bool shown = banded && HasList(BandsOf(format), i);
         list->setVisible(shown);
         bandCaptions_[i]->setVisible(shown);
         bandRects_[i]->setVisible(shown);
-        if (bands) bandRects_[i]->setRect(BandRect(*bands, i));
     }
     // Captions count the shown bands: the tolerance band is the 4th of four, the 5th of five.
-    if (bands)
+    if (banded)
         for (int i = 0, ordinal = 0; i < kBandLists; ++i)
-            if (HasList(*bands, i)) bandCaptions_[i]->setText(QString::fromLatin1(kOrdinals[ordinal++]));
-    bands_ = bands;
-    for (const BandFormat f : kAllBandFormats) pictures_[static_cast<int>(f)]->setVisible(bands == f);
-    for (kit::Rect* shape : chipShapes_) shape->setVisible(!bands);
+            if (HasList(BandsOf(format), i)) bandCaptions_[i]->setText(QString::fromLatin1(kOrdinals[ordinal++]));
+    format_ = format;
+    for (int i = 0; i < kBandFormats; ++i) pictures_[i]->setVisible(static_cast<int>(format) == i);
+    for (kit::Rect* shape : chipShapes_) shape->setVisible(!banded);
     for (QWidget* w : {static_cast<QWidget*>(chipMarking_), static_cast<QWidget*>(markingCaption_),
                        static_cast<QWidget*>(markingBox_), static_cast<QWidget*>(markingsCaption_),
                        static_cast<QWidget*>(markingsLabel_)})
-        w->setVisible(!bands);
+        w->setVisible(!banded);
     // The buttons say what they read and write in the format in force.
-    calculateColoursButton_->setText(bands ? QStringLiteral("Calculate Colours") : QStringLiteral("Calculate Markings"));
-    calculateValueButton_->setAccessibleName(bands ? QStringLiteral("Calculate value from the colours")
-                                                   : QStringLiteral("Calculate value from the marking"));
-    calculateColoursButton_->setAccessibleName(bands ? QStringLiteral("Calculate colours from the value")
-                                                     : QStringLiteral("Calculate markings from the value"));
-    if (bands) paintUnchosenBands(*bands);
+    calculateColoursButton_->setText(banded ? QStringLiteral("Calculate Colours") : QStringLiteral("Calculate Markings"));
+    calculateValueButton_->setAccessibleName(banded ? QStringLiteral("Calculate value from the colours")
+                                                    : QStringLiteral("Calculate value from the marking"));
+    calculateColoursButton_->setAccessibleName(banded ? QStringLiteral("Calculate colours from the value")
+                                                      : QStringLiteral("Calculate markings from the value"));
+    if (banded) paintUnchosenBands(BandsOf(format));
 }
 
 void ResistorsPage::valueEdited() {
@@ -285,10 +285,23 @@ void ResistorsPage::valueEdited() {
 }
 
 void ResistorsPage::calculateValue() {
-    if (!bands_) return readMarking();
+    if (format_ == Format::Smd)
+        readMarking();
+    else
+        readBands();
+}
+
+void ResistorsPage::calculateColours() {
+    if (format_ == Format::Smd)
+        writeMarkings();
+    else
+        paintBands();
+}
+
+void ResistorsPage::readBands() {
     BandPicks positions{};
     for (int i = 0; i < kBandLists; ++i) positions[i] = bandLists_[i]->currentIndex();
-    const ColoursToValueResult r = ColoursToValue(*bands_, positions);
+    const ColoursToValueResult r = ColoursToValue(BandsOf(format_), positions);
     if (r.check != ColoursCheck::Ok) {
         messages_.show(MessageText(r.check), HasErrorTitle(r.check) ? kErrorTitle : kit::kAppTitle);
         return;
@@ -300,10 +313,10 @@ void ResistorsPage::calculateValue() {
     seriesLabel_->setText(kit::qs(r.seriesText));
 }
 
-void ResistorsPage::calculateColours() {
-    if (!bands_) return writeMarkings();
+void ResistorsPage::paintBands() {
+    const BandFormat bands = BandsOf(format_);
     const ValueToColoursResult r =
-        ValueToColours(kit::textOf(valueBox_), *bands_, bandLists_[kCoefficientList]->currentIndex());
+        ValueToColours(kit::textOf(valueBox_), bands, bandLists_[kCoefficientList]->currentIndex());
     if (r.check == ValueCheck::Empty) {
         kit::focus(valueBox_);
         messages_.show(MessageText(r.check), kErrorTitle);
@@ -311,7 +324,7 @@ void ResistorsPage::calculateColours() {
     }
     // Only the rectangles show the answer; every list is left without a pick
     // but the coefficient's, which is an input here.
-    const int body = BodyCode(*bands_);
+    const int body = BodyCode(bands);
     for (int i = 0; i < kBandLists; ++i) {
         if (i == kCoefficientList) continue;
         bandLists_[i]->setCurrentIndex(-1);
@@ -324,7 +337,7 @@ void ResistorsPage::calculateColours() {
     }
     // A band the format lacks keeps its colour for the format that shows it again.
     for (int i = 0; i < kBandLists; ++i)
-        if (HasList(*bands_, i)) paint(i, r.fills[i]);
+        if (HasList(bands, i)) paint(i, r.fills[i]);
     seriesLabel_->setText(kit::qs(r.seriesText));
 }
 

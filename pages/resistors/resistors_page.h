@@ -5,7 +5,6 @@
 #pragma once
 
 #include <array>
-#include <optional>
 
 #include "pages/page.h"
 #include "pages/resistors/resistors_calc.h"
@@ -31,24 +30,31 @@ public:
     void focusOnShow() override;
 
 private:
+    // The page's formats: the three band formats in the order of BandFormat,
+    // and SMD markings printed on a chip.
+    enum class Format { FourBands, FiveBands, SixBands, Smd };
+    static constexpr int kFormats = 4;
+    static bool HasBands(Format format) { return format != Format::Smd; }
+    static BandFormat BandsOf(Format format) { return static_cast<BandFormat>(format); }
+
     void bandPicked(int band);
     // Shows the lists, captions, bands and picture of a format; safe to run
     // again for the format in force.
-    void showFormat(std::optional<BandFormat> bands);
+    void showFormat(Format format);
     void valueEdited();
     void calculateValue();
     void calculateColours();
+    void readBands();
+    void paintBands();
 
     void paint(int band, int code);
     void paintUnchosenBands(BandFormat format);
     void readMarking();
     void writeMarkings();
 
-    // The band format in force; none while the page reads and writes SMD markings.
-    std::optional<BandFormat> bands_ = BandFormat::Four;
+    Format format_ = Format::FourBands;
 
-    std::array<kit::OptionButton*, kBandFormats> formatOptions_{};
-    kit::OptionButton* smdOption_ = nullptr;
+    std::array<kit::OptionButton*, kFormats> formatOptions_{};
     std::array<kit::Picture*, kBandFormats> pictures_{};
     // One list, caption and rectangle per band list; a format hides those it
     // has no band for.
