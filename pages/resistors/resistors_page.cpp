@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 
 #include "pages/resistors/marking_calc.h"
+#include "pages/resistors/pair_calc.h"
 #include "pages/resistors/resistors_calc.h"
 #include "kit/drawing.h"
 #include "kit/kit.h"
@@ -60,6 +61,8 @@ kit::TwipRect BandRect(BandFormat format, int list) {
 constexpr int kListLeft = 180;
 constexpr int kListStep = 1065;
 constexpr int kListWidth = 990;
+constexpr int kCaptionTop = 1830;
+constexpr int kListTop = 2055;
 
 const QColor kChipBody(32, 32, 32);
 
@@ -81,7 +84,7 @@ ResistorsPage::ResistorsPage(QWidget* window, kit::Messages& messages)
     kit::label(f, "formatCaption", {120, 660, 960, 225}, QStringLiteral("Format:"));
     for (int i = 0; i < kFormats; ++i) {
         const FormatLook& look = kLooks[i];
-        formatOptions_[i] = kit::option(f, look.optionName, {120, 900 + 240 * i, 1005, 240},
+        formatOptions_[i] = kit::option(f, look.optionName, {120, 900 + 225 * i, 1005, 240},
                                         QString::fromLatin1(look.caption), QString::fromLatin1(look.spoken));
         // The pictures first, so the band rectangles are painted over them.
         if (i < kBandFormats)
@@ -92,9 +95,9 @@ ResistorsPage::ResistorsPage(QWidget* window, kit::Messages& messages)
         bandRects_[i] = drawing()->addRect(kRectNames[i], BandRect(BandFormat::Four, i),
                                            ColourOf(BodyCode(BandFormat::Four)));
         const int left = kListLeft + kListStep * i;
-        bandCaptions_[i] = kit::label(f, kCaptionNames[i], {left, 1920, kListWidth, 225},
+        bandCaptions_[i] = kit::label(f, kCaptionNames[i], {left, kCaptionTop, kListWidth, 225},
                                       QString::fromLatin1(kOrdinals[i]));
-        bandLists_[i] = kit::list(f, kListNames[i], {left, 2160, kListWidth, 315},
+        bandLists_[i] = kit::list(f, kListNames[i], {left, kListTop, kListWidth, 315},
                                   QString::fromLatin1(kSpoken[i]));
         bandCaptions_[i]->setBuddy(bandLists_[i]);
     }
@@ -116,50 +119,63 @@ ResistorsPage::ResistorsPage(QWidget* window, kit::Messages& messages)
     print.setColor(QPalette::Window, kChipBody);
     chipMarking_->setPalette(print);
     chipMarking_->setAutoFillBackground(true);
-    markingCaption_ = kit::label(f, "markingCaption", {180, 1920, 990, 225}, QStringLiteral("Marking:"));
-    markingBox_ = kit::textBox(f, "markingBox", {180, 2160, 990, 315}, QString(), QStringLiteral("SMD marking"));
+    markingCaption_ = kit::label(f, "markingCaption", {180, kCaptionTop, 990, 225}, QStringLiteral("Marking:"));
+    markingBox_ = kit::textBox(f, "markingBox", {180, kListTop, 990, 315}, QString(), QStringLiteral("SMD marking"));
     markingCaption_->setBuddy(markingBox_);
-    markingsCaption_ = kit::label(f, "markingsCaption", {1245, 1920, 2400, 225},
+    markingsCaption_ = kit::label(f, "markingsCaption", {1245, kCaptionTop, 2400, 225},
                                   QStringLiteral("Markings for the value:"));
-    markingsLabel_ = kit::label(f, "markingsLabel", {1245, 2190, 5250, 255}, QString(),
+    markingsLabel_ = kit::label(f, "markingsLabel", {1245, kListTop + 30, 5250, 255}, QString(),
                                 QStringLiteral("Markings for the value"));
     kit::copyable(markingsLabel_);
 
     // The value and what the bands say about it, a row at a time.
-    QGroupBox* valueFrame = kit::frame(f, "valueFrame", {180, 2580, 4470, 1200}, QString());
+    QGroupBox* valueFrame = kit::frame(f, "valueFrame", {180, 2430, 4470, 1410}, QString());
     valueFrame->setAccessibleName(QStringLiteral("Value"));
-    QLabel* valueCaption = kit::label(valueFrame, "valueCaption", {120, 240, 720, 255}, QStringLiteral("VALUE:  "));
-    valueBox_ = kit::textBox(valueFrame, "valueBox", {840, 210, 1380, 315}, QString(),
+    QLabel* valueCaption = kit::label(valueFrame, "valueCaption", {120, 105, 720, 255}, QStringLiteral("VALUE:  "));
+    valueBox_ = kit::textBox(valueFrame, "valueBox", {840, 75, 1380, 315}, QString(),
                              QStringLiteral("Resistance, ohms"));
     valueCaption->setBuddy(valueBox_);
-    kit::label(valueFrame, "ohmsLabel", {2250, 240, 240, 255}, QStringLiteral("\u03A9"), QStringLiteral("ohms"));
-    toleranceLabel_ = kit::label(valueFrame, "toleranceLabel", {2520, 240, 780, 255}, QString(),
+    kit::label(valueFrame, "ohmsLabel", {2250, 105, 240, 255}, QStringLiteral("\u03A9"), QStringLiteral("ohms"));
+    toleranceLabel_ = kit::label(valueFrame, "toleranceLabel", {2520, 105, 780, 255}, QString(),
                                  QStringLiteral("Tolerance"));
     kit::copyable(toleranceLabel_);
-    coefficientLabel_ = kit::label(valueFrame, "coefficientLabel", {3330, 240, 1020, 255}, QString(),
+    coefficientLabel_ = kit::label(valueFrame, "coefficientLabel", {3330, 105, 1020, 255}, QString(),
                                    QStringLiteral("Temperature coefficient"));
     kit::copyable(coefficientLabel_);
     // Result labels carry their own spoken names; their captions are only what they show.
-    kit::label(valueFrame, "rangeCaption", {120, 570, 720, 255}, QStringLiteral("Range:"));
-    rangeLabel_ = kit::label(valueFrame, "rangeLabel", {840, 570, 1560, 255}, QString(),
+    kit::label(valueFrame, "rangeCaption", {120, 420, 720, 240}, QStringLiteral("Range:"));
+    rangeLabel_ = kit::label(valueFrame, "rangeLabel", {840, 420, 1560, 240}, QString(),
                              QStringLiteral("Tolerance range"));
     kit::copyable(rangeLabel_);
-    kit::label(valueFrame, "seriesCaption", {120, 870, 720, 255}, QStringLiteral("Series:"));
-    seriesLabel_ = kit::label(valueFrame, "seriesLabel", {840, 870, 1560, 255}, QString(),
+    kit::label(valueFrame, "seriesCaption", {120, 660, 720, 240}, QStringLiteral("Series:"));
+    seriesLabel_ = kit::label(valueFrame, "seriesLabel", {840, 660, 1560, 240}, QString(),
                               QStringLiteral("Preferred value series"));
     kit::copyable(seriesLabel_);
     // A marking that reads two ways shows its other reading beside the range.
-    otherReadingLabel_ = kit::label(valueFrame, "otherReadingLabel", {2460, 570, 1920, 255}, QString(),
+    otherReadingLabel_ = kit::label(valueFrame, "otherReadingLabel", {2460, 420, 1920, 240}, QString(),
                                     QStringLiteral("Other reading"));
     kit::copyable(otherReadingLabel_);
+    // A value between the steps of a series, made of two parts that are in it.
+    seriesPairLabel_ = kit::label(valueFrame, "seriesPairLabel", {120, 900, 4260, 240}, QString(),
+                                  QStringLiteral("Two resistors in series"));
+    parallelPairLabel_ = kit::label(valueFrame, "parallelPairLabel", {120, 1140, 4260, 240}, QString(),
+                                    QStringLiteral("Two resistors in parallel"));
+    kit::copyable(seriesPairLabel_);
+    kit::copyable(parallelPairLabel_);
 
-    calculateValueButton_ = kit::button(f, "calculateValueButton", {4800, 2640, 1710, 375},
+    calculateValueButton_ = kit::button(f, "calculateValueButton", {4800, 2490, 1710, 375},
                                         QStringLiteral("Calculate Value"),
                                         QStringLiteral("Calculate value from the colours"));
-    calculateColoursButton_ = kit::button(f, "calculateColoursButton", {4800, 3090, 1710, 375},
+    calculateColoursButton_ = kit::button(f, "calculateColoursButton", {4800, 2940, 1710, 375},
                                           QStringLiteral("Calculate Colours"),
                                           QStringLiteral("Calculate colours from the value"));
     kit::enterPresses(valueBox_, calculateColoursButton_);
+    QLabel* pairCaption = kit::label(f, "pairSeriesCaption", {4800, 3450, 885, 225}, QStringLiteral("Pairs from:"));
+    pairSeriesList_ = kit::list(f, "pairSeriesList", {5700, 3405, 810, 315},
+                                QStringLiteral("Series for two-resistor pairs"));
+    pairCaption->setBuddy(pairSeriesList_);
+    for (const Series series : kAllSeries) pairSeriesList_->addItem(kit::qs(NameOf(series)));
+    pairSeriesList_->setCurrentIndex(static_cast<int>(Series::E24));
 
     kit::enterPresses(markingBox_, calculateValueButton_);
 
@@ -175,6 +191,7 @@ ResistorsPage::ResistorsPage(QWidget* window, kit::Messages& messages)
     QWidget::setTabOrder(previous, valueBox_);
     QWidget::setTabOrder(valueBox_, calculateValueButton_);
     QWidget::setTabOrder(calculateValueButton_, calculateColoursButton_);
+    QWidget::setTabOrder(calculateColoursButton_, pairSeriesList_);
 
     for (int i = 0; i < kFormats; ++i)
         connect(formatOptions_[i], &kit::OptionButton::selected, this,
@@ -184,6 +201,7 @@ ResistorsPage::ResistorsPage(QWidget* window, kit::Messages& messages)
     connect(valueBox_, &QLineEdit::textChanged, this, &ResistorsPage::valueEdited);
     connect(calculateValueButton_, &QPushButton::clicked, this, &ResistorsPage::calculateValue);
     connect(calculateColoursButton_, &QPushButton::clicked, this, &ResistorsPage::calculateColours);
+    connect(pairSeriesList_, &QComboBox::currentIndexChanged, this, &ResistorsPage::pairSeriesPicked);
 }
 
 void ResistorsPage::startUp() {
@@ -279,8 +297,11 @@ void ResistorsPage::showFormat(Format format) {
 }
 
 void ResistorsPage::valueEdited() {
-    for (QLabel* l : {toleranceLabel_, coefficientLabel_, rangeLabel_, seriesLabel_, otherReadingLabel_, markingsLabel_})
+    for (QLabel* l : {toleranceLabel_, coefficientLabel_, rangeLabel_, seriesLabel_, otherReadingLabel_, markingsLabel_,
+                      seriesPairLabel_, parallelPairLabel_})
         l->clear();
+    parallelPairLabel_->setAccessibleDescription(QString());
+    pairTarget_.reset();
     kit::focus(valueBox_);
 }
 
@@ -339,6 +360,7 @@ void ResistorsPage::paintBands() {
     for (int i = 0; i < kBandLists; ++i)
         if (HasList(bands, i)) paint(i, r.fills[i]);
     seriesLabel_->setText(kit::qs(r.seriesText));
+    showPairs(r.ohms);
 }
 
 void ResistorsPage::readMarking() {
@@ -373,6 +395,21 @@ void ResistorsPage::writeMarkings() {
     }
     markingsLabel_->setText(kit::qs(r.markingsText));
     chipMarking_->setText(kit::qs(r.chipText));
+    // A zero-ohm link is no value to make from two parts.
+    if (r.ohms > 0) showPairs(r.ohms);
+}
+
+void ResistorsPage::showPairs(double target) {
+    const PairReadout pairs = PairsFor(target, static_cast<Series>(pairSeriesList_->currentIndex()));
+    seriesPairLabel_->setText(kit::qs(pairs.series));
+    parallelPairLabel_->setText(kit::qs(pairs.parallel));
+    // Spoken as words: a screen reader has no name for the parallel sign.
+    parallelPairLabel_->setAccessibleDescription(kit::qs(pairs.parallelSpoken));
+    pairTarget_ = target;
+}
+
+void ResistorsPage::pairSeriesPicked() {
+    if (pairTarget_) showPairs(*pairTarget_);
 }
 
 }  // namespace ohm

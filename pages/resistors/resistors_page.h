@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "pages/page.h"
 #include "pages/resistors/resistors_calc.h"
@@ -51,6 +52,10 @@ private:
     void paintUnchosenBands(BandFormat format);
     void readMarking();
     void writeMarkings();
+    // The best pairs of the chosen series for a value the page has just
+    // turned into parts; remembered so another series can work it out again.
+    void showPairs(double target);
+    void pairSeriesPicked();
 
     Format format_ = Format::FourBands;
 
@@ -75,6 +80,10 @@ private:
     QLabel* rangeLabel_ = nullptr;
     QLabel* seriesLabel_ = nullptr;
     QLabel* otherReadingLabel_ = nullptr;
+    QLabel* seriesPairLabel_ = nullptr;
+    QLabel* parallelPairLabel_ = nullptr;
+    QComboBox* pairSeriesList_ = nullptr;
+    std::optional<double> pairTarget_;
     QPushButton* calculateValueButton_ = nullptr;
     QPushButton* calculateColoursButton_ = nullptr;
 };
