@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "pages/divider/divider_calc.h"
+#include "pages/resistors/pair_calc.h"
 #include "values/values.h"
 
 namespace {
@@ -54,6 +55,16 @@ void BM_DividerBestFitFourTapsE192(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_DividerBestFitFourTapsE192)->Unit(benchmark::kMicrosecond);
+
+// The finest pair search: every E192 value from 1 ohm to 10M as Ra, the best Rb
+// by binary search, in series and in parallel, with the page's texts.
+void BM_PairsE192(benchmark::State& state) {
+    const double targets[] = {4750, 1234, 0.5, 7.77e6, 15e6, 31.4159};
+    size_t i = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(ohm::PairsFor(targets[i++ % 6] * 1.0001, ohm::Series::E192));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_PairsE192)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

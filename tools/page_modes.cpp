@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTest>
 
 #include <cstdio>
 #include <cstdlib>
@@ -53,7 +54,7 @@ std::vector<PageMode> load() {
 QAccessible::Role roleOf(const QString& verb) {
     if (verb == QLatin1String("choose")) return QAccessible::RadioButton;
     if (verb == QLatin1String("tick") || verb == QLatin1String("untick")) return QAccessible::CheckBox;
-    if (verb == QLatin1String("type")) return QAccessible::EditableText;
+    if (verb == QLatin1String("type") || verb == QLatin1String("enter")) return QAccessible::EditableText;
     if (verb == QLatin1String("pick")) return QAccessible::ComboBox;
     if (verb == QLatin1String("step")) return QAccessible::SpinBox;
     if (verb == QLatin1String("press")) return QAccessible::Button;
@@ -77,8 +78,9 @@ bool showTab(QWidget* window, const QString& caption) {
 bool take(QWidget* w, const Step& step) {
     const QString& verb = step.verb;
     const QString arg = step.words.value(1);
-    if (verb == QLatin1String("type")) {
+    if (verb == QLatin1String("type") || verb == QLatin1String("enter")) {
         static_cast<QLineEdit*>(w)->setText(arg);
+        if (verb == QLatin1String("enter")) QTest::keyClick(w, Qt::Key_Return);
     } else if (verb == QLatin1String("pick")) {
         auto* list = static_cast<QComboBox*>(w);
         const int entry = list->findText(arg);

@@ -15,7 +15,7 @@ class QWidget;
 namespace uitest {
 
 struct Step {
-    QString verb;       // choose, tick, untick, type, pick, step, press; read, describe, message are the walk's
+    QString verb;       // choose, tick, untick, type, enter, pick, step, press; read, describe, message are the walk's
     QStringList words;  // the control's spoken name first, then the text, entry or position
 };
 

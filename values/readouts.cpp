@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <utility>
 
 #include "values/values.h"
 
@@ -22,6 +23,25 @@ std::string DutyCycleText(double fraction) {
     std::string text(buffer.data(), end.ptr);
     if (text == "-0.0") text = "0.0";  // a hair below zero is still none
     return text + "%";
+}
+
+std::string CapacitanceText(double picofarads) {
+    // The resistor form steps through "", K, M and G at powers of a thousand,
+    // and rounds before it picks one, so 999.6 nF is "1 uF".
+    const std::string t = EngineeringText(picofarads, 3, "", 0, 9, Prefixes::Resistor);
+    constexpr std::array<std::pair<char, const char*>, 3> kUnits = {{{'K', " nF"}, {'M', " uF"}, {'G', " mF"}}};
+    for (const auto& [letter, unit] : kUnits)
+        if (t.back() == letter) return t.substr(0, t.size() - 1) + unit;
+    return t + " pF";
+}
+
+std::string SignedPercentText(double percent) {
+    const double p = std::isnan(percent) ? 0.0 : std::clamp(percent, -1e6, 1e6);
+    std::array<char, 32> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), p, std::chars_format::fixed, 2);
+    std::string text(buffer.data(), end.ptr);
+    if (text == "0.00" || text == "-0.00") return "0.00%";
+    return (text[0] == '-' ? "" : "+") + text + "%";
 }
 
 }  // namespace ohm

@@ -21,4 +21,12 @@ std::string PartText(double ohms);
 // infinities never reach the screen (they read as 0% and 100%).
 std::string DutyCycleText(double fraction);
 
+// A capacitance to three significant figures with the unit letters of the
+// Capacitors page's list: "4.7 nF", "0.47 pF", "1000 mF".
+std::string CapacitanceText(double picofarads);
+
+// A signed percentage to two decimals with an ASCII sign: "+0.02%", "-1.10%";
+// one that rounds to zero is "0.00%".
+std::string SignedPercentText(double percent);
+
 }  // namespace ohm

@@ -81,4 +81,10 @@ std::array<double, 4> SeriesNeighbours(double value, Series series) {
     return {valueAt(k - 2), valueAt(k - 1), valueAt(k), valueAt(k + 1)};
 }
 
+std::string SeriesText(double ohms) {
+    const std::optional<Series> series = CoarsestSeriesHolding(ohms);
+    if (!series) return "Not in any E series";
+    return std::string(NameOf(*series)) + " value";
+}
+
 }  // namespace ohm

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace ohm {
@@ -120,5 +121,10 @@ float NearestInSeries(float value, Series series);
 // 5600). A value within a millionth of a series value counts as that value.
 // Zero, negatives and non-numbers give `value` four times.
 std::array<double, 4> SeriesNeighbours(double value, Series series);
+
+// "E12 value" for the coarsest of E6..E192 holding `ohms` at its three
+// significant figures, or "Not in any E series" (also for zero, negatives and
+// non-numbers).
+std::string SeriesText(double ohms);
 
 }  // namespace ohm

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
+#include "values/readouts.h"
 #include "values/values.h"
 
 namespace ohm {
@@ -147,6 +149,17 @@ SeriesStep StepSeries(std::span<const std::string_view> entries, int position,
     if (step.unit < lastUnit && p == 0 && oldText == entries.back()) ++step.unit;
     step.text = std::string(entries[static_cast<std::size_t>(p)]);
     return step;
+}
+
+RcReadouts RcTimes(const CapInputs& in) {
+    // Millifarads times kilohms is seconds.
+    const double seconds = Millifarads(in.cap, in.capUnit) * Kilohms(in.res, in.resUnit);
+    if (!(seconds > 0) || !std::isfinite(seconds)) return {};
+    return {TimeText(seconds), FrequencyText(1 / (2 * std::numbers::pi * seconds))};
+}
+
+std::string SupplyLabelText(std::string_view supplyText) {
+    return DropSignBlank(NumberText(LeadingNumber(supplyText))) + "v";
 }
 
 }  // namespace ohm

@@ -87,4 +87,18 @@ struct SeriesStep {
 SeriesStep StepSeries(std::span<const std::string_view> entries, int position,
                       std::string_view oldText, int unit, int lastUnit);
 
+// The time constant T = R x C of the page's resistor and capacitor, and the
+// cut-off frequency 1 / (2 pi R C) of the two as a filter, as the 555 page
+// writes times and frequencies ("10 ms", "15.9 Hz"); both empty while there
+// is no positive time constant.
+struct RcReadouts {
+    std::string timeConstant;
+    std::string cutOff;
+};
+RcReadouts RcTimes(const CapInputs& in);
+
+// The supply labels of both circuits for the supply box's text: the value it
+// reads as, written without its sign blank, then "v" ("12v", ".5v").
+std::string SupplyLabelText(std::string_view supplyText);
+
 }  // namespace ohm

@@ -8,6 +8,8 @@
 #include <QSignalBlocker>
 
 #include "kit/drawing.h"
+#include "kit/messages.h"
+#include "pages/capacitors/cap_marking_calc.h"
 #include "kit/kit.h"
 #include "kit/widgets.h"
 #include "values/series.h"
@@ -27,9 +29,13 @@ constexpr int kMarkerBottom = 2100;
 constexpr int kTimeLabelTop = 2040;
 constexpr int kTimeLabelHeight = 195;
 
-constexpr int kCaptionTop = 3030;
-constexpr int kBoxTop = 3240;
+constexpr int kCaptionTop = 2940;
+constexpr int kBoxTop = 3150;
 constexpr int kBoxHeight = 315;
+// The marking's row under the inputs, and the RC readouts over the circuits.
+constexpr int kMarkingTop = 3525;
+constexpr int kMarkingTextTop = 3570;
+constexpr int kRcTop = 270;
 
 template <std::size_t N>
 void fill(QComboBox* list, const std::array<std::string_view, N>& entries) {
@@ -76,6 +82,16 @@ void CapacitorsPage::buildCircuits() {
                                      QStringLiteral("Charging capacitor voltage"));
     kit::copyable(dischargeVoltageLabel_);
     kit::copyable(chargeVoltageLabel_);
+
+    // What R and C make together, over both circuits.
+    kit::label(f, "timeConstantCaption", {180, kRcTop, 660, 225}, QStringLiteral("T = RC:"));
+    timeConstantLabel_ = kit::label(f, "timeConstantLabel", {855, kRcTop, 825, 225}, QString(),
+                                    QStringLiteral("Time constant"));
+    kit::label(f, "cutOffCaption", {1710, kRcTop, 600, 225}, QStringLiteral("Cut-off:"));
+    cutOffLabel_ = kit::label(f, "cutOffLabel", {2310, kRcTop, 1110, 225}, QString(),
+                              QStringLiteral("Cut-off frequency"));
+    kit::copyable(timeConstantLabel_);
+    kit::copyable(cutOffLabel_);
 
     kit::label(f, "formulaLabel", {3480, 2685, 3105, 255},
                QStringLiteral("Formula:                       V = Vo Exp(-t/T)"),
@@ -154,9 +170,23 @@ void CapacitorsPage::buildInputs() {
     resistanceSpin_->setWrap(true);
     resistanceSpin_->setValue(0);
 
+    // A row under the inputs: a capacitor's printed code, what it reads as,
+    // and the codes that carry the capacitance in the box.
+    caption = kit::label(f, "markingCaption", {240, kMarkingTextTop, 645, 225}, QStringLiteral("Marking:"));
+    markingBox_ = kit::textBox(f, "markingBox", {915, kMarkingTop, 780, kBoxHeight}, QString(),
+                               QStringLiteral("Capacitor marking"));
+    caption->setBuddy(markingBox_);
+    markingReadout_ = kit::label(f, "markingReadout", {1755, kMarkingTextTop, 3405, 225}, QString(),
+                                 QStringLiteral("Marking reads as"));
+    codesLabel_ = kit::label(f, "codesLabel", {5175, kMarkingTextTop, 1380, 225}, QString(),
+                             QStringLiteral("Codes for the capacitance"));
+    codesLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    kit::copyable(markingReadout_);
+    kit::copyable(codesLabel_);
+
     QWidget* order[] = {supplyBox_,      supplySpin_,         timeBox_,       timeSpin_,
                         timeUnitList_,   capacitanceBox_,     capacitanceSpin_, capacitanceUnitList_,
-                        resistanceBox_,  resistanceSpin_,     resistanceUnitList_};
+                        markingBox_,     resistanceBox_,      resistanceSpin_,  resistanceUnitList_};
     for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
@@ -166,6 +196,11 @@ void CapacitorsPage::connectHandlers() {
         connect(box, &QLineEdit::textChanged, this, &CapacitorsPage::refresh);
     for (QComboBox* unit : {timeUnitList_, capacitanceUnitList_, resistanceUnitList_})
         connect(unit, &QComboBox::currentIndexChanged, this, &CapacitorsPage::refresh);
+    connect(capacitanceBox_, &QLineEdit::textChanged, this, &CapacitorsPage::capacitanceChanged);
+    connect(capacitanceUnitList_, &QComboBox::currentIndexChanged, this, &CapacitorsPage::capacitanceChanged);
+    connect(supplyBox_, &QLineEdit::textChanged, this, &CapacitorsPage::supplyChanged);
+    // Enter reads the marking; typing alone changes nothing.
+    connect(markingBox_, &QLineEdit::returnPressed, this, &CapacitorsPage::readMarking);
     connect(supplySpin_, &kit::SpinButton::changed, this, &CapacitorsPage::stepSupply);
     connect(timeSpin_, &kit::SpinButton::changed, this, &CapacitorsPage::stepTime);
     connect(capacitanceSpin_, &kit::SpinButton::changed, this, &CapacitorsPage::stepCapacitance);
@@ -205,14 +240,42 @@ void CapacitorsPage::refresh() {
     const CapDisplay d = markTime();
     dischargeVoltageLabel_->setText(kit::qs(d.vout1));
     chargeVoltageLabel_->setText(kit::qs(d.vout2));
+    const std::string cap = kit::textOf(capacitanceBox_);
+    const std::string res = kit::textOf(resistanceBox_);
+    const RcReadouts rc = RcTimes({{}, {}, -1, cap, capacitanceUnitList_->currentIndex(), res,
+                                   resistanceUnitList_->currentIndex(), {}});
+    timeConstantLabel_->setText(kit::qs(rc.timeConstant));
+    cutOffLabel_->setText(kit::qs(rc.cutOff));
 }
 
-void CapacitorsPage::stepSupply() {
-    const QString text = kit::qs(SupplyStepText(supplySpin_->value()));
-    supplyBox_->setText(text);
-    dischargeSupplyLabel_->setText(text + QStringLiteral("v"));
-    chargeSupplyLabel_->setText(dischargeSupplyLabel_->text());
+void CapacitorsPage::capacitanceChanged() {
+    codesLabel_->setText(kit::qs(CodesForCapacitance(kit::textOf(capacitanceBox_),
+                                                     capacitanceUnitList_->currentIndex()).text));
+    if (!writingMarking_) markingReadout_->clear();
 }
+
+void CapacitorsPage::supplyChanged() {
+    // Typed or stepped, the pictures show the supply the voltages are worked from.
+    const QString text = kit::qs(SupplyLabelText(kit::textOf(supplyBox_)));
+    dischargeSupplyLabel_->setText(text);
+    chargeSupplyLabel_->setText(text);
+}
+
+void CapacitorsPage::readMarking() {
+    const CapMarkingReading r = ReadCapMarking(kit::textOf(markingBox_));
+    if (r.check != CapMarkingCheck::Ok) {
+        kit::reportFault(messages_, markingBox_, r.message);
+        return;
+    }
+    // The unit first, as the spin button does, then the number; both refresh the page.
+    writingMarking_ = true;
+    if (r.unit != capacitanceUnitList_->currentIndex()) capacitanceUnitList_->setCurrentIndex(r.unit);
+    capacitanceBox_->setText(kit::qs(r.valueText));
+    writingMarking_ = false;
+    markingReadout_->setText(kit::qs(r.readout));
+}
+
+void CapacitorsPage::stepSupply() { supplyBox_->setText(kit::qs(SupplyStepText(supplySpin_->value()))); }
 
 void CapacitorsPage::stepTime() {
     const std::string next = TimeStepText(timeSpin_->value());

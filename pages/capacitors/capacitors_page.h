@@ -37,6 +37,12 @@ private:
     // Both output voltages, and through markTime the graph.
     void refresh();
 
+    // The codes for the capacitance, and the marking's readout emptied
+    // unless the marking itself is being written.
+    void capacitanceChanged();
+    void supplyChanged();
+    void readMarking();
+
     void stepSupply();
     void stepTime();
     void stepCapacitance();
@@ -58,6 +64,13 @@ private:
     QLabel* chargeVoltageLabel_ = nullptr;
     QLabel* dischargeSupplyLabel_ = nullptr;
     QLabel* chargeSupplyLabel_ = nullptr;
+
+    QLineEdit* markingBox_ = nullptr;
+    QLabel* markingReadout_ = nullptr;
+    QLabel* codesLabel_ = nullptr;
+    QLabel* timeConstantLabel_ = nullptr;
+    QLabel* cutOffLabel_ = nullptr;
+    bool writingMarking_ = false;
 
     kit::Line* timeMarker_ = nullptr;
     QLabel* timeMarkerLabel_ = nullptr;

@@ -181,12 +181,6 @@ std::optional<std::string> EiaMarking(const Digits& d) {
 
 }  // namespace
 
-std::string SeriesText(double ohms) {
-    const std::optional<Series> series = CoarsestSeriesHolding(ohms);
-    if (!series) return "Not in any E series";
-    return std::string(NameOf(*series)) + " value";
-}
-
 MarkingReadResult ReadMarking(std::string_view typed) {
     MarkingReadResult out;
     const std::string m = UpperTrimmed(typed);

@@ -17,12 +17,6 @@
 
 namespace ohm {
 
-// "E12 value" for the coarsest of E6..E192 holding `ohms` at its three
-// significant figures, or "Not in any E series" (also for zero, negatives and
-// non-numbers). Shared by every format of the page: after a band reading,
-// after value to colours (of the painted value) and after a marking.
-std::string SeriesText(double ohms);
-
 // ---- reading a marking ---------------------------------------------------
 
 enum class MarkingCheck {

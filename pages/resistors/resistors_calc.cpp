@@ -3,7 +3,7 @@
 #include <cmath>
 #include <utility>
 
-#include "pages/resistors/marking_calc.h"
+#include "values/series.h"
 #include "values/values.h"
 
 namespace ohm {
@@ -206,6 +206,7 @@ ValueToColoursResult ValueToColours(std::string_view typed, BandFormat format, i
     out.cleaned = std::move(read.cleaned);
     float r = read.ohms;
     out.resistance = r;
+    out.ohms = LeadingNumber(PlainText(r));
 
     // Compared at single precision, so a typed 0.01 is still accepted.
     if (!(r >= 0.01F && r <= 10000000.0F)) {

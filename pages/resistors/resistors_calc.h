@@ -102,6 +102,7 @@ struct ValueToColoursResult {
     ValueCheck check = ValueCheck::Ok;
     std::string cleaned;      // what the value box shows afterwards
     float resistance = 0;     // the value read from the cleaned text, ohms
+    double ohms = 0;          // the double nearest the typed decimal (4K75 is 4750 though it paints 4K8)
     int exponent = 0;         // power of ten of the multiplier band
     BandFills fills{};        // colour code for each band rectangle
     std::string seriesText;   // of the value the bands carry, not the one typed

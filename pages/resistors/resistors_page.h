@@ -31,24 +31,35 @@ public:
     void focusOnShow() override;
 
 private:
+    // The page's formats: the three band formats in the order of BandFormat,
+    // and SMD markings printed on a chip.
+    enum class Format { FourBands, FiveBands, SixBands, Smd };
+    static constexpr int kFormats = 4;
+    static bool HasBands(Format format) { return format != Format::Smd; }
+    static BandFormat BandsOf(Format format) { return static_cast<BandFormat>(format); }
+
     void bandPicked(int band);
     // Shows the lists, captions, bands and picture of a format; safe to run
     // again for the format in force.
-    void showFormat(std::optional<BandFormat> bands);
+    void showFormat(Format format);
     void valueEdited();
     void calculateValue();
     void calculateColours();
+    void readBands();
+    void paintBands();
 
     void paint(int band, int code);
     void paintUnchosenBands(BandFormat format);
     void readMarking();
     void writeMarkings();
+    // The best pairs of the chosen series for a value the page has just
+    // turned into parts; remembered so another series can work it out again.
+    void showPairs(double target);
+    void pairSeriesPicked();
 
-    // The band format in force; none while the page reads and writes SMD markings.
-    std::optional<BandFormat> bands_ = BandFormat::Four;
+    Format format_ = Format::FourBands;
 
-    std::array<kit::OptionButton*, kBandFormats> formatOptions_{};
-    kit::OptionButton* smdOption_ = nullptr;
+    std::array<kit::OptionButton*, kFormats> formatOptions_{};
     std::array<kit::Picture*, kBandFormats> pictures_{};
     // One list, caption and rectangle per band list; a format hides those it
     // has no band for.
@@ -69,6 +80,10 @@ private:
     QLabel* rangeLabel_ = nullptr;
     QLabel* seriesLabel_ = nullptr;
     QLabel* otherReadingLabel_ = nullptr;
+    QLabel* seriesPairLabel_ = nullptr;
+    QLabel* parallelPairLabel_ = nullptr;
+    QComboBox* pairSeriesList_ = nullptr;
+    std::optional<double> pairTarget_;
     QPushButton* calculateValueButton_ = nullptr;
     QPushButton* calculateColoursButton_ = nullptr;
 };

@@ -33,8 +33,8 @@ import pyatspi
 
 TABLE = pathlib.Path(__file__).resolve().parent.parent / "page_modes.json"
 FAILURES, PASSES = [], []
-XK_TAB, XK_UP, XK_DOWN = 0xFF09, 0xFF52, 0xFF54
-ROLES = {"choose": "radio button", "tick": "check box", "untick": "check box", "type": "text",
+XK_TAB, XK_UP, XK_DOWN, XK_RETURN = 0xFF09, 0xFF52, 0xFF54, 0xFF0D
+ROLES = {"choose": "radio button", "tick": "check box", "untick": "check box", "type": "text", "enter": "text",
          "pick": "combo box", "step": "spin button", "press": "push button"}
 
 
@@ -252,8 +252,12 @@ def take(app, steps, where):
         elif verb in ("tick", "untick"):
             if checked(acc) != (verb == "tick"):
                 do_action(acc, "Toggle")
-        elif verb == "type":
+        elif verb in ("type", "enter"):
             acc.queryEditableText().setTextContents(step[2])
+            if verb == "enter":
+                acc.queryComponent().grabFocus()
+                wait_for(lambda: within(focused(app), acc), timeout=2)
+                key(XK_RETURN)
         elif verb == "pick":
             check(pick(app, acc, step[2]), what + ": the entry is chosen (reads %r)" % acc.name)
         elif verb == "step":

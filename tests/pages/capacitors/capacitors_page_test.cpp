@@ -1,3 +1,4 @@
+#include <QTest>
 #include <QToolButton>
 
 #include "tests/support/ui_driver.h"
@@ -63,6 +64,37 @@ TEST_F(CapacitorsPage, ButtonsStepTheirValuesAndCarryIntoTheNextUnit) {
     }
     uitest::click(w.spin("Time step")->upArrow());  // 1 ms of 680 nF through 910 ohms (1.6 T) from .1 V
     EXPECT_EQ(w.text("Time after switching") + " " + screen(), "1  .01v| .08v 1ms 852 642+465L");
+}
+
+}  // namespace
+
+namespace {
+
+// The page shows what the marking routines return: the box and unit take the value, the
+// readout and codes follow, and any other change of the capacitance empties the readout.
+TEST_F(CapacitorsPage, MarkingsReadByEnterAndCodesFollowTheCapacitance) {
+    EXPECT_EQ(w.caption("Codes for the capacitance") + " " + w.caption("Time constant") + " " +
+                  w.caption("Cut-off frequency"), "Code 106, or 10u 10 ms 15.9 Hz");
+    QLineEdit* marking = w.box("Capacitor marking");
+    uitest::type(marking, QStringLiteral("2A104J"));
+    EXPECT_EQ(w.caption("Marking reads as"), "");  // typing alone changes nothing
+    QTest::keyClick(marking, Qt::Key_Return);
+    const auto shown = [this] {
+        return w.text("Capacitance") + " " + w.list("Capacitance unit")->currentText().toStdString() + " | " +
+               w.caption("Marking reads as") + " | " + w.caption("Codes for the capacitance") + " | " +
+               w.caption("Time constant") + " " + w.caption("Charging capacitor voltage");
+    };
+    EXPECT_EQ(shown(), "100 nF | 100 nF ±5% (95 nF to 105 nF), 100 V | Code 104, or 100n | 100 µs  10v");
+    uitest::click(w.spin("Capacitance step")->upArrow());  // stepped: the readout empties
+    EXPECT_EQ(shown(), "15 nF |  | Code 153, or 15n | 15 µs  10v");
+    uitest::type(marking, QStringLiteral("1 04"));  // a blank inside a number: the message, nothing else
+    QTest::keyClick(marking, Qt::Key_Return);
+    EXPECT_EQ(w.lastMessage().substr(0, 22), "Entry Error:  \"1 04\" i");
+    EXPECT_TRUE(uitest::selectedWithFocus(w, marking));
+    EXPECT_EQ(shown(), "15 nF |  | Code 153, or 15n | 15 µs  10v");
+    // Typed supplies reach the pictures as the spin button writes them.
+    uitest::type(w.box("Supply voltage, volts"), QStringLiteral("12"));
+    EXPECT_EQ(w.caption("Supply, discharging circuit") + w.caption("Supply, charging circuit"), "12v12v");
 }
 
 }  // namespace

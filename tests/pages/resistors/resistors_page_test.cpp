@@ -180,3 +180,39 @@ TEST(ResistorsPage, ReadoutsEachWayToTheScreenAndTheFaults) {
 }
 
 }  // namespace
+
+namespace {
+
+// The pair readout follows every value-to-parts run, in every format, for the typed value (4K75, though
+// the bands paint 4K8); another series works it out again; an edit, a link or a refusal leaves none.
+TEST(ResistorsPage, TwoResistorsForTheTypedValue) {
+    uitest::Window w;
+    const auto pairs = [&w] {
+        return w.caption("Two resistors in series") + " | " + w.caption("Two resistors in parallel");
+    };
+    const struct { const char *format, *typed, *shown; } rows[] = {
+        {"4-band format", "4K75", "Two in series: 4.7K + 51 = 4.751K (+0.02%) | Two in parallel: 68K \u2225 5.1K = 4.744K (-0.12%)"},
+        {"6-band format", "3K3", "3.3K is an E24 value | "},
+        {"SMD marking format", "25M", "No E24 pair in series within 5% | No E24 pair in parallel within 5%"},  // 10M + 10M is 20M
+        {"SMD marking format", "0", " | "},  // a zero-ohm link
+        {"4-band format", "12M", " | "},     // refused: its message, no pairs
+    };
+    for (const auto& r : rows) {
+        uitest::click(w.option(r.format));
+        uitest::type(w.box("Resistance, ohms"), QString::fromLatin1(r.typed));
+        QTest::keyClick(w.box("Resistance, ohms"), Qt::Key_Return);
+        EXPECT_EQ(pairs(), r.shown) << r.typed;
+    }
+    uitest::pick(w.list("Series for two-resistor pairs"), 4);  // nothing shown: nothing to work out
+    EXPECT_EQ(pairs(), " | ");
+    uitest::click(w.option("SMD marking format"));
+    uitest::type(w.box("Resistance, ohms"), QStringLiteral("15M"));
+    uitest::click(w.button("Calculate markings from the value"));
+    EXPECT_EQ(pairs(), "Two in series: 7.5M + 7.5M = 15M (0.00%) | No E96 pair in parallel within 5%");
+    uitest::pick(w.list("Series for two-resistor pairs"), 0);
+    EXPECT_EQ(w.label("Two resistors in parallel")->accessibleDescription().toStdString(), "No E6 pair in parallel within 5%");
+    uitest::type(w.box("Resistance, ohms"), QStringLiteral("15"));
+    EXPECT_EQ(pairs(), " | ");
+}
+
+}  // namespace
