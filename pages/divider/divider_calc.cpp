@@ -15,9 +15,11 @@ bool InRange(float v) { return v >= -999.0F && v <= 999.0F; }
 
 std::string VoltText(float v) { return FormatVolt(NumberText(v)); }
 
-DividerFault Fault(DividerCheck check, int tap, DividerBox box, bool select, std::string message) {
-    return DividerFault{check, tap, box, select, std::move(message)};
+DividerFault Fault(DividerCheck check, DividerBox box, std::string prompt, bool select = true) {
+    return DividerFault{check, box, {}, std::move(prompt), select};
 }
+
+DividerBox TapBox(int tap) { return static_cast<DividerBox>(static_cast<int>(DividerBox::Tap1) + tap - 1); }
 
 // Tap voltages that the fitted chain really gives, from Vs1 (index 0) along
 // to Vs2 (index n + 1). Each tap starts from the rounded tap before it.
@@ -161,7 +163,7 @@ DividerResult CalcDivider(const DividerInput& in) {
 
     volts[0] = DividerVolts(LeadingNumber(NumberIn(in.vs1)));
     if (!InRange(volts[0])) {
-        out.fault = Fault(DividerCheck::Vs1Range, 0, DividerBox::Vs1, true,
+        out.failure = Fault(DividerCheck::Vs1Range, DividerBox::Vs1,
                           TwoPart("Range Error:  Vs1", kVoltAdvice));
         return out;
     }
@@ -171,14 +173,14 @@ DividerResult CalcDivider(const DividerInput& in) {
     // characters first: "1,5" reads 1 here where Vs1 would read 15.
     volts[n + 1] = DividerVolts(LeadingNumber(in.vs2));
     if (!InRange(volts[n + 1])) {
-        out.fault = Fault(DividerCheck::Vs2Range, 0, DividerBox::Vs2, true,
+        out.failure = Fault(DividerCheck::Vs2Range, DividerBox::Vs2,
                           TwoPart("Range Error:  Vs2", kVoltAdvice));
         return out;
     }
     out.vs2Text = VoltText(volts[n + 1]);
 
     if (volts[0] == volts[n + 1]) {
-        out.fault = Fault(DividerCheck::SupplyEqual, 0, DividerBox::Vs2, true,
+        out.failure = Fault(DividerCheck::SupplyEqual, DividerBox::Vs2,
                           TwoPart("Entry Error:  Vs1 = Vs2", "The supply voltages must not be equal!"));
         return out;
     }
@@ -189,13 +191,13 @@ DividerResult CalcDivider(const DividerInput& in) {
         const std::string num = WholeText(i);
         // Only a truly empty box counts as missing; blanks read as 0 V.
         if (text.empty()) {
-            out.fault = Fault(DividerCheck::TapEmpty, i, DividerBox::Tap, false,
-                              TwoPart("Entry Error:  Tap#" + num, "You must enter a voltage at Tap#" + num + "!"));
+            out.failure = Fault(DividerCheck::TapEmpty, TapBox(i),
+                              TwoPart("Entry Error:  Tap#" + num, "You must enter a voltage at Tap#" + num + "!"), false);
             return out;
         }
         volts[i] = DividerVolts(LeadingNumber(NumberIn(text)));
         if (!InRange(volts[i])) {
-            out.fault = Fault(DividerCheck::TapRange, i, DividerBox::Tap, true,
+            out.failure = Fault(DividerCheck::TapRange, TapBox(i),
                               TwoPart("Range Error: Tap#" + num + ",", kVoltAdvice));
             return out;
         }
@@ -208,7 +210,7 @@ DividerResult CalcDivider(const DividerInput& in) {
         const bool between = rising ? (volts[i - 1] < volts[i] && volts[i] < volts[i + 1])
                                     : (volts[i - 1] > volts[i] && volts[i] > volts[i + 1]);
         if (!between) {
-            out.fault = Fault(DividerCheck::TapOrder, i, DividerBox::Tap, true,
+            out.failure = Fault(DividerCheck::TapOrder, TapBox(i),
                               "Voltage tap " + WholeText(i) + " is not within the supply voltage specified!");
             return out;
         }

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "values/check_failure.h"
 #include "values/series.h"
 
 namespace ohm {
@@ -19,8 +20,11 @@ enum class DividerCheck { Vs1Range, Vs2Range, SupplyEqual, TapEmpty, TapRange, T
 // The resistor range messages; they do not stop the display of the others.
 enum class DividerResCheck { ResHigh, ResLow };
 
-// The box a failed check points at.
-enum class DividerBox { Vs1, Vs2, Tap };
+// The box a failed check points at: a rail, or tap box 1 to 4.
+enum class DividerBox { Vs1, Vs2, Tap1, Tap2, Tap3, Tap4 };
+
+// The labels a failed check empties.
+enum class DividerLabel { TapRanges };
 
 inline constexpr int kDividerMaxTaps = 4;
 
@@ -38,13 +42,7 @@ struct DividerInput {
     bool bestFit = false;
 };
 
-struct DividerFault {
-    DividerCheck check;
-    int tap = 0;  // 1 to n for the tap checks, 0 otherwise
-    DividerBox box;
-    bool select = true;  // false: focus only (an empty tap box)
-    std::string message;
-};
+using DividerFault = CheckFailure<DividerCheck, DividerBox, DividerLabel>;
 
 struct DividerRangeMessage {
     DividerResCheck check;
@@ -75,7 +73,7 @@ struct DividerResult {
     // Tap boxes 1.. rewritten so far, in order.
     std::vector<std::string> tapText;
     // The first failed input check; nothing below is filled when set.
-    std::optional<DividerFault> fault;
+    std::optional<DividerFault> failure;
 
     // On success: the requested tap texts to keep (entries 0 to n - 1).
     std::vector<std::string> savedTapText;

@@ -249,17 +249,15 @@ void DividerPage::calculate() {
     if (r.vs2Text) vs2Box_->setText(kit::qs(*r.vs2Text));
     for (size_t i = 0; i < r.tapText.size() && i < 4; ++i) tapBoxes_[i]->setText(kit::qs(r.tapText[i]));
 
-    if (r.fault) {
-        const DividerFault& fault = *r.fault;
-        QLineEdit* box = fault.box == DividerBox::Vs1   ? vs1Box_
-                         : fault.box == DividerBox::Vs2 ? vs2Box_
-                                                        : tapBoxes_[std::clamp(fault.tap, 1, 4) - 1];
-        if (fault.select) {
-            kit::reportFault(messages_, box, fault.message);
-        } else {
-            kit::focus(box);
-            messages_.show(fault.message, kit::kAppTitle);
-        }
+    if (r.failure) {
+        report(
+            *r.failure,
+            [this](DividerBox box) {
+                if (box == DividerBox::Vs1) return vs1Box_;
+                if (box == DividerBox::Vs2) return vs2Box_;
+                return tapBoxes_[static_cast<size_t>(std::clamp(static_cast<int>(box) - static_cast<int>(DividerBox::Tap1), 0, 3))];
+            },
+            [](DividerLabel) { return std::vector<QLabel*>(); });
         return;
     }
 

@@ -76,10 +76,15 @@ TypedResistance ReadPart(std::string_view typed) {
 struct PartSlot {
     const char* name;
     PartsCheck low, high;
-    PartsBox box;
+    Timer555Box box;
 };
-constexpr PartSlot kR1{"R1", PartsCheck::R1Low, PartsCheck::R1High, PartsBox::R1};
-constexpr PartSlot kR2{"R2", PartsCheck::R2Low, PartsCheck::R2High, PartsBox::R2};
+constexpr PartSlot kR1{"R1", PartsCheck::R1Low, PartsCheck::R1High, Timer555Box::R1};
+constexpr PartSlot kR2{"R2", PartsCheck::R2Low, PartsCheck::R2High, Timer555Box::R2};
+
+// A failed check of working from parts empties every result.
+void FailParts(PartsOutcome& out, PartsCheck check, Timer555Box box, std::string prompt) {
+    out.failure = Timer555Failure<PartsCheck>{check, box, {Timer555Label::Results}, std::move(prompt)};
+}
 
 // One resistor box read and checked against 1K to 10M; the text as read
 // goes to `written`. Nothing when the check failed: the outcome says which
@@ -93,10 +98,9 @@ std::optional<float> ReadChecked(PartsOutcome& out, std::string_view typed, cons
     }
     const bool low = part.ohms < kMinPart;
     const std::string name = slot.name;
-    out.failed = low ? slot.low : slot.high;
     const std::string way = low ? " below 1K - use a higher resistor value" : " above 10M - use a lower resistor value";
-    out.prompt = TwoPart("Range Error:  " + name + " =  " + PartText(part.ohms) + "ohms", name + way);
-    out.box = slot.box;
+    FailParts(out, low ? slot.low : slot.high, slot.box,
+              TwoPart("Range Error:  " + name + " =  " + PartText(part.ohms) + "ohms", name + way));
     return std::nullopt;
 }
 }  // namespace
@@ -104,9 +108,16 @@ std::optional<float> ReadChecked(PartsOutcome& out, std::string_view typed, cons
 Astable555Outcome CalcAstable555(std::string_view capText, int unit, std::string_view minFreqText,
                                  std::string_view maxFreqText, Timer555Mode mode) {
     Astable555Outcome out;
+    // The frequency checks hand back their own box; the others the capacitor,
+    // emptying the value they could not work out.
     auto fail = [&out](Astable555Check check, std::string prompt) {
-        out.failed = check;
-        out.prompt = std::move(prompt);
+        using enum Astable555Check;
+        Timer555Failure<Astable555Check> f{check, Timer555Box::Capacitor, {}, std::move(prompt)};
+        if (check == Freq) f.box = Timer555Box::Input;
+        if (check == MaxFreq || check == Order) f.box = Timer555Box::MaxInput;
+        if (check == CapZero || check == R2Low || check == R2High) f.emptied = {Timer555Label::R2Value};
+        if (check == VR1Low || check == VR1High) f.emptied = {Timer555Label::VR1Value};
+        out.failure = std::move(f);
         return out;
     };
 
@@ -166,9 +177,16 @@ Astable555Outcome CalcAstable555(std::string_view capText, int unit, std::string
 Monostable555Outcome CalcMonostable555(std::string_view minDurText, std::string_view maxDurText,
                                        std::string_view capText, int unit, Timer555Mode mode) {
     Monostable555Outcome out;
+    // As the astable's: the duration checks hand back their own box, the
+    // others the capacitor.
     auto fail = [&out](Monostable555Check check, std::string prompt) {
-        out.failed = check;
-        out.prompt = std::move(prompt);
+        using enum Monostable555Check;
+        Timer555Failure<Monostable555Check> f{check, Timer555Box::Capacitor, {}, std::move(prompt)};
+        if (check == Dur) f.box = Timer555Box::Input;
+        if (check == MaxDur || check == Order) f.box = Timer555Box::MaxInput;
+        if (check == CapZero || check == R1Low || check == R1High) f.emptied = {Timer555Label::R1Value};
+        if (check == VR1Low || check == VR1High) f.emptied = {Timer555Label::VR1Value};
+        out.failure = std::move(f);
         return out;
     };
 
@@ -230,9 +248,7 @@ namespace {
 // A negative capacitance reads as none: it would give a negative frequency.
 bool CapacitorMissing(PartsOutcome& out, float cNano) {
     if (cNano > 0) return false;
-    out.failed = PartsCheck::CapZero;
-    out.prompt = CapZeroPrompt();
-    out.box = PartsBox::Capacitor;
+    FailParts(out, PartsCheck::CapZero, Timer555Box::Capacitor, CapZeroPrompt());
     return true;
 }
 

@@ -17,9 +17,19 @@
 #include <string_view>
 #include <vector>
 
+#include "values/check_failure.h"
+
 namespace ohm {
 
 enum class Timer555Mode { Fixed, Range };
+
+// The boxes of a group a failed check hands back (R1 and R2 are the boxes of
+// working from parts), and the value labels it empties.
+enum class Timer555Box { Input, MaxInput, Capacitor, R1, R2 };
+enum class Timer555Label { R1Value, R2Value, VR1Value, Results };
+
+template <typename Check>
+using Timer555Failure = CheckFailure<Check, Timer555Box, Timer555Label>;
 
 // ---- astable ------------------------------------------------------------------
 
@@ -30,9 +40,8 @@ enum class Astable555Check { Freq, MaxFreq, Order, CapZero, R2Low, R2High, VR1Lo
 enum Astable555Unit { kAstablePicofarads = 0, kAstableNanofarads = 1, kAstableMicrofarads = 2 };
 
 struct Astable555Outcome {
-    // The first failed check, if any, and its message.
-    std::optional<Astable555Check> failed;
-    std::string prompt;
+    // The first failed check, if any.
+    std::optional<Timer555Failure<Astable555Check>> failure;
 
     // What to write, in this order; each is absent when the run stopped
     // before reaching it.
@@ -48,7 +57,7 @@ struct Astable555Outcome {
     float r2 = 0;   // ohms
     float vr1 = 0;  // ohms, Range mode only
 
-    bool ok() const { return !failed.has_value(); }
+    bool ok() const { return !failure.has_value(); }
 };
 
 // `unit` is the position in the list ("pF", "nF", "uF"); any other position
@@ -65,8 +74,7 @@ enum class Monostable555Check { Dur, CapZero, R1Low, R1High, MaxDur, Order, VR1L
 enum Monostable555Unit { kMonoNanofarads = 0, kMonoMicrofarads = 1 };
 
 struct Monostable555Outcome {
-    std::optional<Monostable555Check> failed;
-    std::string prompt;
+    std::optional<Timer555Failure<Monostable555Check>> failure;
 
     // What to write, in this order.
     std::optional<std::string> durText;     // the duration box: the minimum (or only) pulse as read
@@ -81,7 +89,7 @@ struct Monostable555Outcome {
     float r1 = 0;   // ohms
     float vr1 = 0;  // ohms, Range mode only
 
-    bool ok() const { return !failed.has_value(); }
+    bool ok() const { return !failure.has_value(); }
 };
 
 // `unit` is the position in the list ("nF", "uF"); any other position counts
@@ -95,25 +103,21 @@ Monostable555Outcome CalcMonostable555(std::string_view minDurText, std::string_
 // within 1K to 10M, then a capacitance above zero.
 enum class PartsCheck { R1Low, R1High, R2Low, R2High, CapZero };
 
-// The box a failed check selects.
-enum class PartsBox { R1, R2, Capacitor };
-
 struct PartsOutcome {
-    std::optional<PartsCheck> failed;
-    std::string prompt;
-    PartsBox box = PartsBox::R1;
+    // The first failed check: it empties every result.
+    std::optional<Timer555Failure<PartsCheck>> failure;
 
     // What to write, in this order: each resistor box as read ("47k" comes
     // back "47K") once its check passed; the monostable's capacitor box as
     // read, as its designer does; then the results: the astable's frequency,
     // duty cycle, time high and time low, or the monostable's pulse. A failed
-    // check leaves `results` empty, and the page empties every result label.
+    // check leaves `results` empty.
     std::optional<std::string> r1Text;
     std::optional<std::string> r2Text;
     std::optional<std::string> capText;
     std::vector<std::string> results;
 
-    bool ok() const { return !failed.has_value(); }
+    bool ok() const { return !failure.has_value(); }
 };
 
 // R1, R2 and C to f = 1.44 / ((R1 + 2 R2) C), duty (R1 + R2) / (R1 + 2 R2),

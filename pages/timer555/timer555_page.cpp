@@ -38,6 +38,7 @@ struct Timer555LinePlan {
 // Everything that tells the two designers apart: names, captions and twip
 // places. Each group is built, started and switched from its plan.
 struct Timer555GroupPlan {
+    Timer555Page::Circuit circuit;
     Timer555Text frame;  // text: the group's spoken name
     Timer555Text title, modeCaption;
     Timer555Text fixedOption, rangeOption, partsOption;  // text: the spoken name
@@ -83,6 +84,7 @@ constexpr kit::Tint kBodyOutline = kit::kInk;
 kit::TwipRect Body(int left, int top) { return {left, top, 195, 465}; }
 
 const Timer555GroupPlan kMonostablePlan{
+    Timer555Page::Circuit::Monostable,
     {"monostableGroup", {0, 180, 3255, 3705}, "555 monostable"},
     {"monostableTitle", {180, 210, 2625, 255}, "555 MONOSTABLE"},
     {"monostableModeCaption", {150, 480, 1335, 225}, "Timing mode:"},
@@ -133,6 +135,7 @@ const Timer555GroupPlan kMonostablePlan{
 };
 
 const Timer555GroupPlan kAstablePlan{
+    Timer555Page::Circuit::Astable,
     {"astableGroup", {3240, 180, 3435, 3705}, "555 astable"},
     {"astableTitle", {150, 210, 2625, 255}, "555 ASTABLE"},
     {"astableModeCaption", {150, 480, 1335, 225}, "Astable mode:"},
@@ -227,13 +230,6 @@ QLabel* valueLabel(QWidget* parent, const Timer555Text& t) {
 
 Timer555Mode designerMode(Timer555Page::Mode mode) {
     return mode == Timer555Page::Mode::Range ? Timer555Mode::Range : Timer555Mode::Fixed;
-}
-
-void reportWith(kit::Messages& messages, QLineEdit* box, const std::string& prompt, QLabel* emptied) {
-    if (emptied != nullptr)
-        kit::reportFault(messages, box, prompt, {emptied});
-    else
-        kit::reportFault(messages, box, prompt, {});
 }
 
 }  // namespace
@@ -354,7 +350,7 @@ void Timer555Page::build(Group& g, const Timer555GroupPlan& plan) {
     connect(g.calculate, &QPushButton::clicked, this, [this, &g] {
         if (g.mode == Mode::FromParts)
             calculateFromParts(g);
-        else if (&g == &astable_)
+        else if (g.plan->circuit == Circuit::Astable)
             calculateAstable();
         else
             calculateMonostable();
@@ -423,10 +419,37 @@ void Timer555Page::showControlsFor(Group& g) {
     g.leadToCapacitor->setY1(range ? g.plan->leadToCapacitorRangeTop : g.plan->leadToCapacitor.y1);
 }
 
+// A failed check of either group, handed back through its own boxes and labels.
+template <typename Check>
+void Timer555Page::report(Group& g, const Timer555Failure<Check>& failure) {
+    Page::report(
+        failure,
+        [&g](Timer555Box box) {
+            switch (box) {
+                case Timer555Box::Input: return g.input;
+                case Timer555Box::MaxInput: return g.maxInput;
+                case Timer555Box::R1: return g.r1Box;
+                case Timer555Box::R2: return g.r2Box != nullptr ? g.r2Box : g.capacitor;
+                case Timer555Box::Capacitor: break;
+            }
+            return g.capacitor;
+        },
+        [&g](Timer555Label label) {
+            switch (label) {
+                case Timer555Label::R1Value: return std::vector<QLabel*>{g.r1Value};
+                case Timer555Label::R2Value:
+                    return g.r2Value != nullptr ? std::vector<QLabel*>{g.r2Value} : std::vector<QLabel*>();
+                case Timer555Label::VR1Value: return std::vector<QLabel*>{g.vr1Value};
+                case Timer555Label::Results: break;
+            }
+            return g.results;
+        });
+}
+
 // Both groups alike: the boxes as read, then the results; at the first
 // failed check every result is emptied and the box pointed at selected.
 void Timer555Page::calculateFromParts(Group& g) {
-    const bool astable = &g == &astable_;
+    const bool astable = g.plan->circuit == Circuit::Astable;
     const int unit = g.capacitorUnit->currentIndex();
     const PartsOutcome out =
         astable ? AstableFromParts(kit::textOf(g.r1Box), kit::textOf(g.r2Box), kit::textOf(g.capacitor), unit)
@@ -435,12 +458,10 @@ void Timer555Page::calculateFromParts(Group& g) {
     if (out.r1Text) g.r1Box->setText(kit::qs(*out.r1Text));
     if (out.r2Text) g.r2Box->setText(kit::qs(*out.r2Text));
     if (out.capText) g.capacitor->setText(kit::qs(*out.capText));
-    for (std::size_t i = 0; i < g.results.size(); ++i)
-        g.results[i]->setText(i < out.results.size() ? kit::qs(out.results[i]) : QString());
+    for (std::size_t i = 0; i < g.results.size() && i < out.results.size(); ++i)
+        g.results[i]->setText(kit::qs(out.results[i]));
 
-    if (!out.failed) return;
-    QLineEdit* const boxes[] = {g.r1Box, g.r2Box, g.capacitor};  // in PartsBox order
-    kit::reportFault(messages_, boxes[static_cast<int>(out.box)], out.prompt, {});
+    if (out.failure) report(g, *out.failure);
 }
 
 // ---- monostable -----------------------------------------------------------------
@@ -457,20 +478,7 @@ void Timer555Page::calculateMonostable() {
     if (out.maxDurText) m.maxInput->setText(kit::qs(*out.maxDurText));
     if (out.vr1Text) m.vr1Value->setText(kit::qs(*out.vr1Text));
 
-    if (!out.failed) return;
-    QLineEdit* box = m.capacitor;
-    QLabel* emptied = nullptr;
-    switch (*out.failed) {
-        case Monostable555Check::Dur: box = m.input; break;
-        case Monostable555Check::MaxDur:
-        case Monostable555Check::Order: box = m.maxInput; break;
-        case Monostable555Check::CapZero:
-        case Monostable555Check::R1Low:
-        case Monostable555Check::R1High: emptied = m.r1Value; break;
-        case Monostable555Check::VR1Low:
-        case Monostable555Check::VR1High: emptied = m.vr1Value; break;
-    }
-    reportWith(messages_, box, out.prompt, emptied);
+    if (out.failure) report(m, *out.failure);
 }
 
 // ---- astable ------------------------------------------------------------------
@@ -485,20 +493,8 @@ void Timer555Page::calculateAstable() {
     if (out.r2Text) a.r2Value->setText(kit::qs(*out.r2Text));
     if (out.vr1Text) a.vr1Value->setText(kit::qs(*out.vr1Text));
 
-    if (out.failed) {
-        QLineEdit* box = a.capacitor;
-        QLabel* emptied = nullptr;
-        switch (*out.failed) {
-            case Astable555Check::Freq: box = a.input; break;
-            case Astable555Check::MaxFreq:
-            case Astable555Check::Order: box = a.maxInput; break;
-            case Astable555Check::CapZero:
-            case Astable555Check::R2Low:
-            case Astable555Check::R2High: emptied = a.r2Value; break;
-            case Astable555Check::VR1Low:
-            case Astable555Check::VR1High: emptied = a.vr1Value; break;
-        }
-        reportWith(messages_, box, out.prompt, emptied);
+    if (out.failure) {
+        report(a, *out.failure);
         return;
     }
     if (out.r1Text) a.r1Value->setText(kit::qs(*out.r1Text));

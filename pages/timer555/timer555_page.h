@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "pages/page.h"
+#include "pages/timer555/timer555_calc.h"
 
 class QComboBox;
 class QGroupBox;
@@ -31,6 +32,8 @@ public:
     // How a group works: designing for one value, or for a range trimmed by
     // a pot; or working out what the parts at hand do.
     enum class Mode { Fixed, Range, FromParts };
+    // Which circuit a group designs.
+    enum class Circuit { Monostable, Astable };
 
     Timer555Page(QWidget* window, kit::Messages& messages);
     void startUp() override;
@@ -84,6 +87,8 @@ private:
     void showControlsFor(Group& g);
     void setTabOrder();
     void calculateFromParts(Group& g);
+    template <typename Check>
+    void report(Group& g, const Timer555Failure<Check>& failure);
 
     Group monostable_;
     Group astable_;

@@ -22,10 +22,10 @@ std::string Shown(const DividerResult& r, bool fit = false) {
     };
     std::string s = r.vs1Text.value_or("-") + " " + r.vs2Text.value_or("-") + " | " + join(r.tapText) + " | ";
     if (fit) s.clear();
-    if (r.fault) {
-        const std::string box[] = {"Vs1", "Vs2", "Tap" + std::to_string(r.fault->tap)};
-        return s + box[static_cast<int>(r.fault->box)] + (r.fault->select ? " selected: " : " focused: ") +
-               r.fault->message;
+    if (r.failure) {
+        const std::string box[] = {"Vs1", "Vs2", "Tap1", "Tap2", "Tap3", "Tap4"};
+        return s + box[static_cast<int>(r.failure->box)] + (r.failure->select ? " selected: " : " focused: ") +
+               r.failure->prompt;
     }
     s += join(r.captions) + " | " + join(r.fittedTapText);
     if (fit) s += " | " + r.cost->largestTapErrorText + ", " + r.cost->currentText;

@@ -50,8 +50,8 @@ TEST(CalcAstable555, ResultsOrFirstFailedCheck) {
     };
     for (const Row& r : rows) {
         const auto out = ohm::CalcAstable555(r.cap, r.unit, r.f1, r.f2 ? r.f2 : "", ModeFor(r.f2));
-        EXPECT_EQ(out.failed, r.failed) << r.f1;
-        EXPECT_EQ(Shown(out.prompt, {out.freqText, out.r2Text, out.vr1Text, out.r1Text}), r.shown);
+        EXPECT_EQ(ohm::CheckOf(out.failure), r.failed) << r.f1;
+        EXPECT_EQ(Shown(ohm::PromptOf(out.failure), {out.freqText, out.r2Text, out.vr1Text, out.r1Text}), r.shown);
     }
 }
 
@@ -80,14 +80,14 @@ TEST(CalcMonostable555, ResultsOrFirstFailedCheck) {
     };
     for (const Row& r : rows) {
         const auto out = ohm::CalcMonostable555(r.d1, r.d2 ? r.d2 : "", r.cap, r.unit, ModeFor(r.d2));
-        EXPECT_EQ(out.failed, r.failed) << r.d1;
-        EXPECT_EQ(Shown(out.prompt, {out.durText, out.capText, out.r1Text, out.maxDurText, out.vr1Text}), r.shown);
+        EXPECT_EQ(ohm::CheckOf(out.failure), r.failed) << r.d1;
+        EXPECT_EQ(Shown(ohm::PromptOf(out.failure), {out.durText, out.capText, out.r1Text, out.maxDurText, out.vr1Text}), r.shown);
     }
 }
 
 // What a run from parts shows: the message, the boxes written back ("-" when not), then the results.
 std::string FromParts(const ohm::PartsOutcome& out) {
-    std::string s = Shown(out.prompt, {out.r1Text, out.r2Text, out.capText}) + "|";
+    std::string s = Shown(ohm::PromptOf(out.failure), {out.r1Text, out.r2Text, out.capText}) + "|";
     for (const std::string& r : out.results) s += " " + r;
     return s;
 }
@@ -100,7 +100,7 @@ std::string OutOfRange(const std::string& part, const std::string& read, const s
 // Astable: f = 1.44 / ((R1 + 2 R2) C); duty (R1 + R2) / (R1 + 2 R2); high duty / f, low the rest.
 // Monostable (no R2): t = 1.1 R1 C; the capacitor box is written back as read, as the designer writes it.
 TEST(FromParts, ResultsOrFirstFailedCheck) {
-    using C = ohm::PartsCheck; using B = ohm::PartsBox;
+    using C = ohm::PartsCheck; using B = ohm::Timer555Box;
     struct Row { const char *r1, *r2, *cap; int unit; std::optional<C> failed; B box; std::string shown; };
     const Row rows[] = {
         {"1K", "71.5K", "10", kNf, {}, B::R1, "1K 71.5K - | 1 kHz 50.3% 503 µs 497 µs"},  // 72.5K / 144K
@@ -123,8 +123,8 @@ TEST(FromParts, ResultsOrFirstFailedCheck) {
     for (const Row& r : rows) {
         const auto out = r.r2 ? ohm::AstableFromParts(r.r1, r.r2, r.cap, r.unit)
                               : ohm::MonostableFromParts(r.r1, r.cap, r.unit);
-        EXPECT_EQ(out.failed, r.failed) << r.r1 << " " << (r.r2 ? r.r2 : "");
-        EXPECT_EQ(out.failed ? out.box : r.box, r.box) << r.r1;
+        EXPECT_EQ(ohm::CheckOf(out.failure), r.failed) << r.r1 << " " << (r.r2 ? r.r2 : "");
+        EXPECT_EQ(out.failure ? out.failure->box : r.box, r.box) << r.r1;
         EXPECT_EQ(FromParts(out), r.shown);
     }
 }
