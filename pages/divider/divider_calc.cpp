@@ -21,6 +21,10 @@ DividerFault Fault(DividerCheck check, DividerBox box, std::string prompt, bool 
 
 DividerBox TapBox(int tap) { return static_cast<DividerBox>(static_cast<int>(DividerBox::Tap1) + tap - 1); }
 
+// A tap voltage the chain gives, to hundredths. Halves upwards here (0.5):
+// these are results, not readings.
+float TapHundredths(float v) { return Single(std::floor(static_cast<double>(v) * 100 + 0.5) / 100); }
+
 // Tap voltages that the fitted chain really gives, from Vs1 (index 0) along
 // to Vs2 (index n + 1). Each tap starts from the rounded tap before it.
 std::vector<std::string> FittedTaps(const std::array<float, 6>& volts, const std::array<float, 6>& ohms,
@@ -28,22 +32,20 @@ std::vector<std::string> FittedTaps(const std::array<float, 6>& volts, const std
     float chainOhms = 0.0F;
     for (int j = 0; j <= n; ++j) chainOhms = Single(static_cast<double>(chainOhms) + ohms[j]);
     const float current = Single(static_cast<double>(drop) / chainOhms);
-    // Halves upwards here (0.5): these are results, not readings.
-    auto hundredths = [](float v) { return Single(std::floor(static_cast<double>(v) * 100 + 0.5) / 100); };
 
     std::vector<std::string> taps(static_cast<size_t>(n));
     if (volts[0] < volts[n + 1]) {
         float tap = volts[n + 1];
         for (int i = n; i >= 1; --i) {
             tap = Single(static_cast<double>(tap) - static_cast<double>(current) * ohms[i]);
-            tap = hundredths(tap);
+            tap = TapHundredths(tap);
             taps[i - 1] = VoltText(tap);
         }
     } else {
         float tap = volts[0];
         for (int i = 1; i <= n; ++i) {
             tap = Single(static_cast<double>(tap) - static_cast<double>(current) * ohms[i - 1]);
-            tap = hundredths(tap);
+            tap = TapHundredths(tap);
             taps[i - 1] = VoltText(tap);
         }
     }
@@ -218,6 +220,13 @@ DividerResult CalcDivider(const DividerInput& in) {
 
     out.savedTapText = out.tapText;
 
+    // What each tap was asked for: a box still showing the last calculation's
+    // fitted voltage stands for what was asked then, so pressing again does
+    // not measure the chain against itself.
+    std::array<float, 6> asked = volts;
+    for (int i = 1; i <= n; ++i)
+        if (!in.asked[i - 1].empty()) asked[i] = DividerVolts(LeadingNumber(NumberIn(in.asked[i - 1])));
+
     // 1 uA for the first list entry up to 100 mA for the sixth.
     const float current = Single(std::pow(10.0, currentIndex + 1) / 1e7);
 
@@ -231,7 +240,7 @@ DividerResult CalcDivider(const DividerInput& in) {
     if (in.series) {
         std::optional<std::array<double, 5>> chain;
         if (in.bestFit) {
-            chain = BestFitChain(volts, ohms, n, std::pow(10.0, currentIndex + 1) / 1e7, *in.series);
+            chain = BestFitChain(asked, ohms, n, std::pow(10.0, currentIndex + 1) / 1e7, *in.series);
             if (!chain)
                 out.noChainMessage = "No chain of " + std::string(NameOf(*in.series)) + " values draws within 10% of " +
                                      std::string(kDividerCurrents[currentIndex]) +
@@ -240,7 +249,7 @@ DividerResult CalcDivider(const DividerInput& in) {
         for (int j = 0; j <= n; ++j) ohms[j] = chain ? Single((*chain)[j]) : NearestInSeries(ohms[j], *in.series);
         out.fittedTapText = FittedTaps(volts, ohms, n, drop);
     }
-    out.cost = CostOf(volts, ohms, n);
+    out.cost = CostOf(asked, ohms, n);
 
     for (int j = 0; j <= n; ++j) {
         const std::string name = "R" + WholeText(j + 1);
@@ -255,7 +264,68 @@ DividerResult CalcDivider(const DividerInput& in) {
             out.captions.push_back(name);
         }
     }
+    out.vs1 = volts[0];
+    out.vs2 = volts[n + 1];
+    out.tapRanges = DividerTapRanges(volts[0], volts[n + 1], out.resistors, in.tolerance);
     return out;
+}
+
+namespace {
+
+// The voltage at a tap with B ohms below it (towards Vs2) and T above it.
+double TapVolts(double vs1, double vs2, double below, double above) {
+    return ((vs1 - vs2) * below) / (below + above) + vs2;
+}
+
+std::string RangeText(const ValueRange& r, const char* between) {
+    return VoltText(TapHundredths(Single(r.low))) + between + VoltText(TapHundredths(Single(r.high)));
+}
+
+}  // namespace
+
+std::vector<TapRange> DividerTapRanges(double vs1, double vs2, const std::vector<float>& resistors, int tolerance) {
+    const std::size_t count = std::min<std::size_t>(resistors.size(), kDividerMaxTaps + 1);
+    if (count < 2) return {};
+    const std::size_t taps = count - 1;
+    const double t = LeadingNumber(kDividerTolerances[static_cast<std::size_t>(
+                         std::clamp(tolerance, 0, static_cast<int>(kDividerTolerances.size()) - 1))]) / 100;
+    // Resistor j in ohms, as built with `factor`; the sums run from the lower index up.
+    auto sum = [&](std::size_t from, std::size_t to, auto factor) {
+        double total = 0;
+        for (std::size_t j = from; j < to; ++j) total += static_cast<double>(resistors[j]) * factor(j);
+        return total;
+    };
+    auto exact = [](std::size_t) { return 1.0; };
+    auto most = [t](std::size_t) { return 1 + t; };
+    auto least = [t](std::size_t) { return 1 - t; };
+
+    std::vector<TapRange> ranges(taps);
+    for (std::size_t k = 1; k <= taps; ++k) {
+        TapRange& r = ranges[k - 1];
+        r.nominal = TapVolts(vs1, vs2, sum(k, count, exact), sum(0, k, exact));
+        // The extremes: all below at their most and all above at their least, or the other way round.
+        const double a = TapVolts(vs1, vs2, sum(k, count, most), sum(0, k, least));
+        const double b = TapVolts(vs1, vs2, sum(k, count, least), sum(0, k, most));
+        r.worst = {std::min(a, b), std::max(a, b)};
+    }
+
+    const std::array<double, kDividerMaxTaps + 1> tolerances{t, t, t, t, t};
+    const auto builds = BuildsRange<kDividerMaxTaps>(
+        std::span<const double>(tolerances.data(), count), taps, [&](const double* factors, double* taps_) {
+            for (std::size_t k = 1; k <= taps; ++k) {
+                auto built = [factors](std::size_t j) { return factors[j]; };
+                taps_[k - 1] = TapVolts(vs1, vs2, sum(k, count, built), sum(0, k, built));
+            }
+        });
+    for (std::size_t k = 1; k <= taps; ++k) {
+        TapRange& r = ranges[k - 1];
+        r.builds = builds[k - 1];
+        r.worstText = RangeText(r.worst, "\u2013");
+        r.buildsText = RangeText(r.builds, "\u2013");
+        r.description = "Tap " + WholeText(static_cast<long long>(k)) + ", worst case " + RangeText(r.worst, " to ") +
+                        ", 95% of builds " + RangeText(r.builds, " to ");
+    }
+    return ranges;
 }
 
 }  // namespace ohm
