@@ -1,5 +1,8 @@
 #include "pages/timer555/timer555_calc.h"
 
+#include <algorithm>
+#include <span>
+
 #include "values/readouts.h"
 #include "values/values.h"
 
@@ -254,7 +257,8 @@ bool CapacitorMissing(PartsOutcome& out, float cNano) {
 
 }  // namespace
 
-PartsOutcome AstableFromParts(std::string_view r1Text, std::string_view r2Text, std::string_view capText, int unit) {
+PartsOutcome AstableFromParts(std::string_view r1Text, std::string_view r2Text, std::string_view capText, int unit,
+                              int resistorTolerance, int capacitorTolerance) {
     PartsOutcome out;
     const std::optional<float> r1 = ReadChecked(out, r1Text, kR1, out.r1Text);
     if (!r1) return out;
@@ -270,10 +274,13 @@ PartsOutcome AstableFromParts(std::string_view r1Text, std::string_view r2Text, 
     const float high = Single(duty / static_cast<double>(f));
     const float low = Single((1.0 - duty) / static_cast<double>(f));
     out.results = {FrequencyText(f), DutyCycleText(duty), TimeText(high), TimeText(low)};
+    out.parts = {*r1, *r2, c};
+    out.ranges = AstableRanges(out.parts, resistorTolerance, capacitorTolerance);
     return out;
 }
 
-PartsOutcome MonostableFromParts(std::string_view r1Text, std::string_view capText, int unit) {
+PartsOutcome MonostableFromParts(std::string_view r1Text, std::string_view capText, int unit,
+                                 int resistorTolerance, int capacitorTolerance) {
     PartsOutcome out;
     const std::optional<float> r1 = ReadChecked(out, r1Text, kR1, out.r1Text);
     if (!r1) return out;
@@ -283,6 +290,70 @@ PartsOutcome MonostableFromParts(std::string_view r1Text, std::string_view capTe
 
     const float t = Single(1.1 * *r1 * (cap.nano / 1e9));
     out.results = {TimeText(t)};
+    out.parts = {*r1, 0, cap.nano};
+    out.ranges = MonostableRanges(out.parts, resistorTolerance, capacitorTolerance);
+    return out;
+}
+
+namespace {
+
+// A list entry ("5%") as a fraction.
+template <std::size_t N>
+double Tolerance(const std::array<std::string_view, N>& list, int position) {
+    return LeadingNumber(list[static_cast<std::size_t>(std::clamp(position, 0, static_cast<int>(N) - 1))]) / 100;
+}
+
+double AstableHertz(double r1, double r2, double farads) { return 1.44 / ((r1 + 2 * r2) * farads); }
+double AstableDuty(double r1, double r2) { return (r1 + r2) / (r1 + 2 * r2); }
+
+std::string Between(const ValueRange& r, std::string (*text)(double)) { return text(r.low) + " to " + text(r.high); }
+
+void Write(PartsRanges& out, const PartsSpread& figure, std::string (*text)(double)) {
+    out.figures.push_back(figure);
+    out.texts.push_back(Between(figure.worst, text));
+    out.texts.push_back(Between(figure.builds, text));
+}
+
+}  // namespace
+
+PartsRanges AstableRanges(const Timer555Parts& parts, int resistorTolerance, int capacitorTolerance) {
+    const double tr = Tolerance(kResistorTolerances, resistorTolerance);
+    const double tc = Tolerance(kCapacitorTolerances, capacitorTolerance);
+    const double r1 = parts.r1, r2 = parts.r2, farads = parts.cNano / 1e9;
+    PartsSpread f, duty;
+    f.nominal = AstableHertz(r1, r2, farads);
+    // Everything at its least runs fastest; at its most, slowest.
+    f.worst = {AstableHertz(r1 * (1 + tr), r2 * (1 + tr), farads * (1 + tc)),
+               AstableHertz(r1 * (1 - tr), r2 * (1 - tr), farads * (1 - tc))};
+    duty.nominal = AstableDuty(r1, r2);
+    // R1 charges only; R2 charges and discharges: a large R1 and a small R2 stretch the time high.
+    duty.worst = {AstableDuty(r1 * (1 - tr), r2 * (1 + tr)), AstableDuty(r1 * (1 + tr), r2 * (1 - tr))};
+    const std::array<double, 3> tolerances{tr, tr, tc};  // R1, R2, C
+    const auto builds = BuildsRange<2>(tolerances, 2, [&](const double* k, double* figures) {
+        figures[0] = AstableHertz(r1 * k[0], r2 * k[1], farads * k[2]);
+        figures[1] = AstableDuty(r1 * k[0], r2 * k[1]);
+    });
+    f.builds = builds[0];
+    duty.builds = builds[1];
+    PartsRanges out;
+    Write(out, f, FrequencyText);
+    Write(out, duty, DutyCycleText);
+    return out;
+}
+
+PartsRanges MonostableRanges(const Timer555Parts& parts, int resistorTolerance, int capacitorTolerance) {
+    const double tr = Tolerance(kResistorTolerances, resistorTolerance);
+    const double tc = Tolerance(kCapacitorTolerances, capacitorTolerance);
+    const double r1 = parts.r1, farads = parts.cNano / 1e9;
+    PartsSpread t;
+    t.nominal = 1.1 * r1 * farads;
+    t.worst = {1.1 * (r1 * (1 - tr)) * (farads * (1 - tc)), 1.1 * (r1 * (1 + tr)) * (farads * (1 + tc))};
+    const std::array<double, 2> tolerances{tr, tc};  // R1, C
+    t.builds = BuildsRange<1>(tolerances, 1, [&](const double* k, double* figures) {
+        figures[0] = 1.1 * (r1 * k[0]) * (farads * k[1]);
+    })[0];
+    PartsRanges out;
+    Write(out, t, TimeText);
     return out;
 }
 

@@ -12,12 +12,14 @@
 // compared against the stored float.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "values/check_failure.h"
+#include "values/spread.h"
 
 namespace ohm {
 
@@ -103,6 +105,34 @@ Monostable555Outcome CalcMonostable555(std::string_view minDurText, std::string_
 // within 1K to 10M, then a capacitance above zero.
 enum class PartsCheck { R1Low, R1High, R2Low, R2High, CapZero };
 
+// The tolerance lists of working from parts.
+inline constexpr std::array<std::string_view, 6> kResistorTolerances = {"0.1%", "0.5%", "1%", "2%", "5%", "10%"};
+inline constexpr int kStartResistorTolerance = 2;  // 1%
+inline constexpr std::array<std::string_view, 5> kCapacitorTolerances = {"1%", "2%", "5%", "10%", "20%"};
+inline constexpr int kStartCapacitorTolerance = 3;  // 10%
+
+// The parts as read, kept so new tolerances can range them again.
+struct Timer555Parts {
+    double r1 = 0;     // ohms
+    double r2 = 0;     // ohms, astable only
+    double cNano = 0;  // nanofarads
+};
+
+// Where one figure of a circuit built from real parts may lie.
+struct PartsSpread {
+    double nominal = 0;
+    ValueRange worst;   // every part at one end of its tolerance
+    ValueRange builds;  // 95% of builds
+};
+
+// The astable's frequency (hertz) and duty cycle (a fraction), or the
+// monostable's pulse (seconds), and what the page writes for each: its worst
+// case, then its 95% of builds ("900 Hz to 1.12 kHz", "912 Hz to 1.11 kHz").
+struct PartsRanges {
+    std::vector<PartsSpread> figures;
+    std::vector<std::string> texts;
+};
+
 struct PartsOutcome {
     // The first failed check: it empties every result.
     std::optional<Timer555Failure<PartsCheck>> failure;
@@ -116,15 +146,26 @@ struct PartsOutcome {
     std::optional<std::string> r2Text;
     std::optional<std::string> capText;
     std::vector<std::string> results;
+    // On success: the parts as read and where the results may lie.
+    Timer555Parts parts;
+    PartsRanges ranges;
 
     bool ok() const { return !failure.has_value(); }
 };
 
+// Tolerances are positions in the lists above.
+PartsRanges AstableRanges(const Timer555Parts& parts, int resistorTolerance, int capacitorTolerance);
+PartsRanges MonostableRanges(const Timer555Parts& parts, int resistorTolerance, int capacitorTolerance);
+
 // R1, R2 and C to f = 1.44 / ((R1 + 2 R2) C), duty (R1 + R2) / (R1 + 2 R2),
 // time high duty / f, time low (1 - duty) / f. `unit` as CalcAstable555.
-PartsOutcome AstableFromParts(std::string_view r1Text, std::string_view r2Text, std::string_view capText, int unit);
+PartsOutcome AstableFromParts(std::string_view r1Text, std::string_view r2Text, std::string_view capText, int unit,
+                              int resistorTolerance = kStartResistorTolerance,
+                              int capacitorTolerance = kStartCapacitorTolerance);
 
 // R1 and C to the pulse t = 1.1 R1 C. `unit` as CalcMonostable555.
-PartsOutcome MonostableFromParts(std::string_view r1Text, std::string_view capText, int unit);
+PartsOutcome MonostableFromParts(std::string_view r1Text, std::string_view capText, int unit,
+                                 int resistorTolerance = kStartResistorTolerance,
+                                 int capacitorTolerance = kStartCapacitorTolerance);
 
 }  // namespace ohm

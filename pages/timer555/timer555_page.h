@@ -4,6 +4,7 @@
 // resistors, what the circuit does.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "pages/page.h"
@@ -78,6 +79,12 @@ private:
         QLineEdit* r2Box = nullptr;
         std::vector<QLabel*> results;
         std::vector<QWidget*> partsControls;
+        // The tolerances of the parts, the ranges of the results, and the
+        // parts they were worked out for (none while no range shows).
+        QComboBox* resistorTolerance = nullptr;
+        QComboBox* capacitorTolerance = nullptr;
+        std::vector<QLabel*> ranges;
+        std::optional<Timer555Parts> shownParts;
         kit::Line* leadToCapacitor = nullptr;  // from the foot of the last fixed resistor, or of VR1
     };
 
@@ -89,6 +96,8 @@ private:
     void calculateFromParts(Group& g);
     template <typename Check>
     void report(Group& g, const Timer555Failure<Check>& failure);
+    void showRanges(Group& g, const std::optional<PartsRanges>& ranges);
+    void rangeParts(Group& g);
 
     Group monostable_;
     Group astable_;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -126,6 +128,38 @@ TEST(FromParts, ResultsOrFirstFailedCheck) {
         EXPECT_EQ(ohm::CheckOf(out.failure), r.failed) << r.r1 << " " << (r.r2 ? r.r2 : "");
         EXPECT_EQ(out.failure ? out.failure->box : r.box, r.box) << r.r1;
         EXPECT_EQ(FromParts(out), r.shown);
+    }
+}
+
+// Each figure: nominal [worst case] (95% of builds) at six figures, then what the page writes for the two ranges.
+// Worst cases by hand from the circuit's extremes, 95% of builds from an independent model of the draw.
+TEST(FromParts, WhereTheResultsOfRealPartsLie) {
+    constexpr int r1 = 2, r5 = 4, c10 = 3, c20 = 4;
+    struct Row { ohm::Timer555Parts parts; int rTol, cTol; std::string shown; };
+    const Row rows[] = {
+        {{1e3, 71.5e3, 10}, r1, c10, "1000 [900.09, 1122.33] (912.072, 1105.36) 900 Hz to 1.12 kHz "
+                                     "912 Hz to 1.11 kHz|0.503472 [0.503404, 0.503542] (0.503419, 0.503526)"},
+        {{4.7e3, 47e3, 100}, r1, c10, "145.897 [131.32, 163.745] (133.072, 161.27) 131 Hz to 164 Hz 133 Hz to 161 Hz|"
+                                      "0.52381 [0.52336, 0.524267] (0.52346, 0.524165)"},
+        {{4.7e3, 47e3, 100}, r5, c20, "145.897 [115.791, 191.969] (120.713, 182.052) 116 Hz to 192 Hz 121 Hz to 182 Hz|"
+                                      "0.52381 [0.52164, 0.526185] (0.522111, 0.525642)"},
+        {{90.9e3, 0, 10}, r1, c10, "0.0009999 [0.000890911, 0.00111089] (0.000904424, 0.00109583) 891 µs to 1.11 ms "
+                                   "904 µs to 1.1 ms|"},
+        {{90.9e3, 0, 10}, r5, c20, "0.0009999 [0.000759924, 0.00125987] (0.00079973, 0.00120954) 760 µs to 1.26 ms "
+                                   "800 µs to 1.21 ms|"},
+    };
+    for (const Row& r : rows) {
+        const ohm::PartsRanges ranges = r.parts.r2 > 0 ? ohm::AstableRanges(r.parts, r.rTol, r.cTol)
+                                                       : ohm::MonostableRanges(r.parts, r.rTol, r.cTol);
+        std::string s;
+        char buffer[120];
+        for (std::size_t i = 0; i < ranges.figures.size(); ++i) {
+            const ohm::PartsSpread& f = ranges.figures[i];
+            std::snprintf(buffer, sizeof buffer, "%.6g [%.6g, %.6g] (%.6g, %.6g)", f.nominal, f.worst.low, f.worst.high,
+                          f.builds.low, f.builds.high);
+            s += buffer + (i == 0 ? " " + ranges.texts[0] + " " + ranges.texts[1] : "") + "|";
+        }
+        EXPECT_EQ(s.substr(0, r.shown.size()), r.shown);
     }
 }
 
