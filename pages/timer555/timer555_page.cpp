@@ -109,7 +109,7 @@ const Timer555GroupPlan kMonostablePlan{
     7,
     {"monostableDurationUnit", {1200, 1800, 225, 225}, "ms", Shown::Designing},
     {"monostableMaxDurationUnit", {1200, 2070, 225, 225}, "ms", Shown::RangeOnly},
-    {"monostableFormula", {90, 2490, 1395, 495}, nullptr},
+    {"monostableFormula", {90, 2490, 1395, 495}, nullptr, Shown::Designing},  // the ranges take its place
     9,  // as the astable's formula, which needs it
     {"monostableCapacitorBox", {2220, 2190, 405, 315}, "Monostable timing capacitor"},
     {"monostableCapacitorUnitList", {2610, 2190, 555, 315}, "Monostable capacitor unit"},
@@ -130,10 +130,10 @@ const Timer555GroupPlan kMonostablePlan{
     {"monostableResistorToleranceList", {2220, 1305, 855, 285}, "Monostable resistor tolerance", Shown::FromParts},
     {"monostableCapacitorToleranceCaption", {2220, 2550, 855, 195}, "Capacitor", Shown::FromParts},
     {"monostableCapacitorToleranceList", {2220, 2745, 855, 285}, "Monostable capacitor tolerance", Shown::FromParts},
-    {{"monostableWorstCaption", {150, 2010, 450, 225}, "Worst", Shown::FromParts},
-     {"monostableBuildsCaption", {150, 2235, 450, 225}, "95%", Shown::FromParts}},
-    {{"monostablePulseWorst", {600, 2010, 1290, 225}, "Monostable pulse, worst case", Shown::FromParts},
-     {"monostablePulseBuilds", {600, 2235, 1290, 225}, "Monostable pulse, 95% of builds", Shown::FromParts}},
+    {{"monostableWorstCaption", {150, 2490, 450, 225}, "Worst", Shown::FromParts},
+     {"monostableBuildsCaption", {150, 2730, 450, 225}, "95%", Shown::FromParts}},
+    {{"monostablePulseWorst", {600, 2490, 1290, 225}, "Monostable pulse, worst case", Shown::FromParts},
+     {"monostablePulseBuilds", {600, 2730, 1290, 225}, "Monostable pulse, 95% of builds", Shown::FromParts}},
     // The timing chain R1, (VR1), C on the vertical x = 1950.
     {{"monostableR1Body", Body(1860, 690), nullptr},
      {"monostableVr1Body", Body(1860, 1350), nullptr, Shown::RangeOnly}},
@@ -200,8 +200,8 @@ const Timer555GroupPlan kAstablePlan{
      {"astableBuildsCaption", {150, 2730, 450, 225}, "95%", Shown::FromParts}},
     {{"astableFrequencyWorst", {600, 2490, 1470, 225}, "Astable frequency, worst case", Shown::FromParts},
      {"astableFrequencyBuilds", {600, 2730, 1470, 225}, "Astable frequency, 95% of builds", Shown::FromParts},
-     {"astableDutyWorst", {2340, 2490, 1050, 225}, "Astable duty cycle, worst case", Shown::FromParts},
-     {"astableDutyBuilds", {2340, 2730, 1050, 225}, "Astable duty cycle, 95% of builds", Shown::FromParts}},
+     {"astableDutyWorst", {2280, 2490, 1125, 225}, "Astable duty cycle, worst case", Shown::FromParts},
+     {"astableDutyBuilds", {2280, 2730, 1125, 225}, "Astable duty cycle, 95% of builds", Shown::FromParts}},
     // The timing chain R1, R2, (VR1), C on the vertical x = 2190.
     {{"astableR1Body", Body(2100, 690), nullptr},
      {"astableR2Body", Body(2100, 1620), nullptr},
