@@ -10,7 +10,7 @@ void fuzz::Check(std::string_view input) {
     const ohm::DividerInput in{Byte(f[0]) % 6, f[1], f[2], {f[3], f[4], f[5], f[6]},  // counts past 1..4 on purpose
                                Byte(f[0], 1) % 8 - 1,
                                series ? std::optional(ohm::kAllSeries[series - 1U]) : std::nullopt,
-                               Byte(f[0], 3) % 2 == 1};
+                               Byte(f[0], 3) % 2 == 1, {f[6], f[5], f[4], f[3]}};  // asked: the boxes turned round
     const ohm::DividerResult r = ohm::CalcDivider(in);
     const int n = std::clamp(in.taps, 1, 4);
     for (const auto& texts : {r.tapText, r.fittedTapText, {r.vs1Text.value_or("0v"), r.vs2Text.value_or("0v")}})

@@ -272,8 +272,11 @@ PartsOutcome AstableFromParts(std::string_view r1Text, std::string_view r2Text, 
     // C charges through R1 and R2 (output high) and discharges through R2 alone.
     const float duty = Single((static_cast<double>(*r1) + *r2) / chain);
     const float high = Single(duty / static_cast<double>(f));
-    const float low = Single((1.0 - duty) / static_cast<double>(f));
-    out.results = {FrequencyText(f), DutyCycleText(duty), TimeText(high), TimeText(low)};
+    // C discharges through R2 alone: R2 C / 1.44 in double, not (1 - duty) / f from a
+    // single-precision duty, which loses the figures above 99% duty.
+    const double low = *r2 * (static_cast<double>(c) / 1e9) / 1.44;
+    out.results = {FrequencyText(DecimalOf(f)), DutyCycleText(DecimalOf(duty)), TimeText(DecimalOf(high)),
+                   TimeText(low)};
     out.parts = {*r1, *r2, c};
     out.ranges = AstableRanges(out.parts, resistorTolerance, capacitorTolerance);
     return out;
@@ -289,7 +292,7 @@ PartsOutcome MonostableFromParts(std::string_view r1Text, std::string_view capTe
     if (CapacitorMissing(out, cap.nano)) return out;
 
     const float t = Single(1.1 * *r1 * (cap.nano / 1e9));
-    out.results = {TimeText(t)};
+    out.results = {TimeText(DecimalOf(t))};
     out.parts = {*r1, 0, cap.nano};
     out.ranges = MonostableRanges(out.parts, resistorTolerance, capacitorTolerance);
     return out;

@@ -119,6 +119,11 @@ TEST(FromParts, ResultsOrFirstFailedCheck) {
         {"90.9K", nullptr, "10", 0, {}, B::R1, "90.9K - 10 | 1 ms"},  // 0.9999 ms to three figures
         {"1k", nullptr, ".01", 0, {}, B::R1, "1K - .01 | 11 ns"},       // the shortest a 3-figure box allows
         {"10M", nullptr, "999", 1, {}, B::R1, "10M - 999 | 11000 s"},  // the longest
+        // Mended: exact halves of the third figure went either way (6.435 s, a time high of 2.875 us), and the
+        // time low above 99% duty came from a single-precision duty: R2 C / 1.44 is 8.406 ns.
+        {"390K", nullptr, "15", 1, {}, B::R1, "390K - 15 | 6.44 s"},
+        {"15K", "100K", "36", kPf, {}, B::R1, "15K 100K - | 186 kHz 53.5% 2.88 µs 2.5 µs"},
+        {"10M", "1.78K", "6.8", kPf, {}, B::R1, "10M 1.78K - | 21.2 kHz 100.0% 47.2 µs 8.41 ns"},
         {"10000010", nullptr, "10", 0, C::R1High, B::R1, OutOfRange("R1", "10M", " above 10M" + kLower) + " | - - - |"},
         {"1K", nullptr, "", 0, C::CapZero, B::Capacitor, ohm::CapZeroPrompt() + " | 1K - 0 |"},
     };
