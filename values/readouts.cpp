@@ -26,9 +26,12 @@ std::string DutyCycleText(double fraction) {
     const bool up = point + 2 < digits.size() && digits[point + 2] >= '5';
     const char tenth = point + 1 < digits.size() ? digits[point + 1] : '0';
     const long long count = std::stoll(digits.substr(0, point)) * 10 + (tenth - '0') + (up ? 1 : 0);
-    std::string text = (percent < 0 && count > 0 ? "-" : "") + std::to_string(count / 10) + "." +
-                       std::to_string(count % 10);
-    return text + "%";
+    std::string text = percent < 0 && count > 0 ? "-" : "";  // a hair below zero is still none
+    text += std::to_string(count / 10);
+    text += '.';
+    text += static_cast<char>('0' + count % 10);
+    text += '%';
+    return text;
 }
 
 }  // namespace ohm

@@ -310,11 +310,18 @@ std::vector<TapRange> DividerTapRanges(double vs1, double vs2, const std::vector
     }
 
     const std::array<double, kDividerMaxTaps + 1> tolerances{t, t, t, t, t};
+    std::array<double, kDividerMaxTaps + 1> ohms{};
+    for (std::size_t j = 0; j < count; ++j) ohms[j] = resistors[j];
     const auto builds = BuildsRange<kDividerMaxTaps>(
-        std::span<const double>(tolerances.data(), count), taps, [&](const double* factors, double* taps_) {
+        std::span<const double>(tolerances.data(), count), taps, [&](const double* factors, double* figures) {
+            std::array<double, kDividerMaxTaps + 1> built{};
+            for (std::size_t j = 0; j < count; ++j) built[j] = ohms[j] * factors[j];
+            double above = 0;
             for (std::size_t k = 1; k <= taps; ++k) {
-                auto built = [factors](std::size_t j) { return factors[j]; };
-                taps_[k - 1] = TapVolts(vs1, vs2, sum(k, count, built), sum(0, k, built));
+                above += built[k - 1];
+                double below = 0;
+                for (std::size_t j = k; j < count; ++j) below += built[j];
+                figures[k - 1] = TapVolts(vs1, vs2, below, above);
             }
         });
     for (std::size_t k = 1; k <= taps; ++k) {
