@@ -6,6 +6,7 @@
 
 #include "pages/divider/divider_calc.h"
 #include "pages/resistors/pair_calc.h"
+#include "pages/timer555/timer555_calc.h"
 #include "values/values.h"
 
 namespace {
@@ -50,7 +51,7 @@ BENCHMARK(BM_FormatVolt);
 
 // The largest best fit: four taps, five resistors, 4^5 = 1024 chains of E192 values.
 void BM_DividerBestFitFourTapsE192(benchmark::State& state) {
-    ohm::DividerInput in{4, "12v", "0v", {"9.7v", "6.1v", "3.3v", "1.2v"}, 3, ohm::Series::E192, true};
+    ohm::DividerInput in{4, "12v", "0v", {"9.7v", "6.1v", "3.3v", "1.2v"}, 3, ohm::Series::E192, true, {}};
     for (auto _ : state) benchmark::DoNotOptimize(ohm::CalcDivider(in));
     state.SetItemsProcessed(state.iterations());
 }
@@ -65,6 +66,18 @@ void BM_PairsE192(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_PairsE192)->Unit(benchmark::kMicrosecond);
+
+// The spread of 10,000 builds, each with its worst case, for four taps (five resistors) and for the astable.
+void BM_DividerSpreadFourTaps(benchmark::State& state) {
+    const std::vector<float> chain = {27e3F, 27e3F, 27e3F, 27e3F, 27e3F};
+    for (auto _ : state) benchmark::DoNotOptimize(ohm::DividerTapRanges(15, 0, chain, 5));
+}
+BENCHMARK(BM_DividerSpreadFourTaps)->Unit(benchmark::kMicrosecond);
+
+void BM_AstableSpread(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(ohm::AstableRanges({4.7e3, 47e3, 100}, 2, 3));
+}
+BENCHMARK(BM_AstableSpread)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

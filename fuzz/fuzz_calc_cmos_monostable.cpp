@@ -7,9 +7,9 @@ void fuzz::Check(std::string_view input) {
     const auto f = Fields<4>(input);
     const int range = Byte(f[3]) & 4;
     const auto out = ohm::CalcCmosMonostable({f[0], f[1], f[2], Byte(f[3]) % 4 - 1, ohm::MonoMode(range != 0)});
-    const int reached = out.ok() ? 99 : int(out.failed), rangeReached = range ? reached : -1;
+    const int reached = out.ok() ? 99 : int(out.failure->check), rangeReached = range ? reached : -1;
     Finite({out.d1, out.d2, out.cap, out.r1, out.vr1});
-    OneOutcome(out.ok(), out.prompt);
+    OneOutcome(out.ok(), ohm::PromptOf(out.failure));
     Box(out.fixedText, reached, int(C::Dur), 0.001F, 1e6F, "duration");
     Written(out.capText, reached, int(C::Dur), kBox, "capacitor once the duration passed");
     if (Written(out.r1Text, reached, int(C::R1High), kOhms, "R1")) Within(out.r1, 4700, 1e7, "R1");

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -151,6 +152,12 @@ void narrowList(QComboBox* list) {
 void copyable(QLabel* l) {
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     l->setProperty(kResultLabelProperty, true);
+}
+
+void smallType(QWidget* w) {
+    QFont f = w->font();
+    f.setPixelSize(9);
+    w->setFont(f);
 }
 
 

@@ -78,6 +78,9 @@ void narrowList(QComboBox* list);
 void enterPresses(QLineEdit* box, QAbstractButton* button);
 // A result label whose text can be selected with the mouse and copied.
 void copyable(QLabel* l);
+// The smaller face (9 pixels) of labels packed tight, such as the lines of
+// ranges under the divider's taps.
+void smallType(QWidget* w);
 
 // Colours from "&HBBGGRR" colour numbers (blue in the high byte).
 QColor colourFromBgr(double number);

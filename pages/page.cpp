@@ -1,9 +1,12 @@
 #include "pages/page.h"
 
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 
 #include "kit/drawing.h"
 #include "kit/kit.h"
+#include "kit/messages.h"
 
 namespace ohm {
 
@@ -14,5 +17,14 @@ Page::Page(QWidget* window, kit::Messages& messages, const char* frameName, cons
 }
 
 Page::~Page() = default;
+
+void Page::report(QLineEdit* box, bool select, const std::vector<QLabel*>& emptied, const std::string& prompt) {
+    for (QLabel* l : emptied) l->clear();
+    if (select)
+        kit::selectAll(box);
+    else
+        kit::focus(box);
+    messages_.show(prompt, kit::kAppTitle);
+}
 
 }  // namespace ohm

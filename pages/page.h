@@ -5,7 +5,12 @@
 #include <QObject>
 #include <QString>
 
+#include <string>
+#include <vector>
+
 class QGroupBox;
+class QLabel;
+class QLineEdit;
 class QWidget;
 
 namespace kit {
@@ -32,6 +37,19 @@ public:
 
 protected:
     kit::Messages& messages_;
+
+    // A failed check handed back to the person, the same on every page: the
+    // labels emptied, the box selected (or only focused), then the prompt.
+    // `boxOf` maps the routine's box to the page's, `labelsOf` a label to the
+    // page's labels that show it.
+    template <typename Failure, typename BoxOf, typename LabelsOf>
+    void report(const Failure& failure, BoxOf boxOf, LabelsOf labelsOf) {
+        std::vector<QLabel*> emptied;
+        for (const auto& label : failure.emptied)
+            for (QLabel* l : labelsOf(label)) emptied.push_back(l);
+        report(boxOf(failure.box), failure.select, emptied, failure.prompt);
+    }
+    void report(QLineEdit* box, bool select, const std::vector<QLabel*>& emptied, const std::string& prompt);
 
 private:
     QGroupBox* frame_;

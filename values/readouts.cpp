@@ -18,11 +18,21 @@ std::string PartText(double ohms) { return EngineeringText(ohms, 4, "", 0, 6, Pr
 
 std::string DutyCycleText(double fraction) {
     const double percent = std::isnan(fraction) ? 0.0 : std::clamp(fraction, -1.0, 1.0) * 100.0;
-    std::array<char, 16> buffer{};
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), percent, std::chars_format::fixed, 1);
-    std::string text(buffer.data(), end.ptr);
-    if (text == "-0.0") text = "0.0";  // a hair below zero is still none
-    return text + "%";
+    // Tenths of the shortest decimal, halves upwards like every other readout: 56.25 reads 56.3.
+    std::array<char, 40> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(percent),
+                                   std::chars_format::fixed).ptr;
+    std::string digits(buffer.data(), end);
+    const size_t point = std::min(digits.find('.'), digits.size());
+    const bool up = point + 2 < digits.size() && digits[point + 2] >= '5';
+    const char tenth = point + 1 < digits.size() ? digits[point + 1] : '0';
+    const long long count = std::stoll(digits.substr(0, point)) * 10 + (tenth - '0') + (up ? 1 : 0);
+    std::string text = percent < 0 && count > 0 ? "-" : "";  // a hair below zero is still none
+    text += std::to_string(count / 10);
+    text += '.';
+    text += static_cast<char>('0' + count % 10);
+    text += '%';
+    return text;
 }
 
 std::string CapacitanceText(double picofarads) {

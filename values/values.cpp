@@ -5,6 +5,7 @@
 #include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <cstdio>
 #include <system_error>
 
@@ -60,6 +61,15 @@ float Single(double value) {
     if (value > FLT_MAX) return FLT_MAX;
     if (value < -FLT_MAX) return -FLT_MAX;
     return static_cast<float>(value);
+}
+
+double DecimalOf(float value) {
+    if (!std::isfinite(value)) return ClampFinite(value);
+    std::array<char, 32> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
+    double decimal = value;
+    std::from_chars(buffer.data(), end, decimal);
+    return decimal;
 }
 
 double LeadingNumber(std::string_view text) {
@@ -397,16 +407,18 @@ std::string EngineeringText(double value, int figures, std::string_view unit, in
     figures = std::clamp(figures, 1, 17);
     const double v = ClampFinite(value);
 
-    // The digits of the exact binary value, well past the figures wanted, then
-    // rounded by hand with halves upwards: a part at 10K + 0.05% ends at
-    // 10.01K, not at 10K as rounding halves to even would say.
-    std::array<char, 96> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%.*e", figures + 30, std::fabs(v));
-    const std::string_view printed(buffer.data());
+    // The shortest decimal that reads back as the value, rounded by hand with
+    // halves upwards: a part at 10K + 0.05% ends at 10.01K, and 6.435 s
+    // (stored as 6.43499...) reads 6.44 s, not 6.43 s.
+    std::array<char, 64> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(v),
+                                   std::chars_format::scientific).ptr;
+    const std::string_view printed(buffer.data(), static_cast<size_t>(end - buffer.data()));
     const size_t e = printed.find('e');
     std::string digits;
     for (char c : printed.substr(0, e))
         if (IsDigit(c)) digits.push_back(c);
+    digits.resize(std::max(digits.size(), static_cast<size_t>(figures) + 1), '0');
     int exponent = 0;
     std::from_chars(printed.data() + e + 1 + (printed[e + 1] == '+'), printed.data() + printed.size(), exponent);
     const bool up = digits[static_cast<size_t>(figures)] >= '5';
@@ -464,8 +476,20 @@ std::string EngineeringText(double value, int figures, std::string_view unit, in
 std::string ThreeFigureResistanceText(double ohms) { return EngineeringText(ohms, 3, "", 0, 6, Prefixes::Resistor); }
 
 std::string ToleranceRangeText(double ohms, double percent) {
-    const double low = ohms * (100.0 - percent) / 100.0;
-    const double high = ohms * (100.0 + percent) / 100.0;
+    // A resistance the page stored in single precision counts as the decimal it was stored for.
+    if (std::isfinite(ohms) && std::fabs(ohms) <= FLT_MAX && static_cast<double>(static_cast<float>(ohms)) == ohms)
+        ohms = DecimalOf(static_cast<float>(ohms));
+    // The ends cleared of binary noise at 15 figures, so an exact half (24.9 ohms at 5% is 23.655 to 26.145)
+    // rounds up at both ends; values and percentages carry far fewer figures than that.
+    auto decimal = [](double x) {
+        std::array<char, 40> buffer{};
+        std::snprintf(buffer.data(), buffer.size(), "%.15g", x);
+        double cleared = x;
+        std::from_chars(buffer.data(), buffer.data() + std::strlen(buffer.data()), cleared);
+        return cleared;
+    };
+    const double low = decimal(ohms * (100.0 - percent) / 100.0);
+    const double high = decimal(ohms * (100.0 + percent) / 100.0);
     return EngineeringText(low, 4, "", 0, 6, Prefixes::Resistor) + " to " +
            EngineeringText(high, 4, "", 0, 6, Prefixes::Resistor);
 }

@@ -97,6 +97,11 @@ std::string FormatVolt(std::string_view text);
 // behaviour; NaN stays NaN.
 float Single(double value);
 
+// The shortest decimal that reads back as a single-precision value, as a
+// double: 6.435F (stored as 6.43499994) gives 6.435, so readouts round the
+// number the page meant, not its binary neighbour.
+double DecimalOf(float value);
+
 // Removes leading and trailing blanks.
 std::string Trim(std::string_view text);
 

@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "values/check_failure.h"
+
 namespace ohm {
 
 enum class CmosAstableMode { Fixed, Range };
@@ -51,12 +53,8 @@ struct CmosAstableInput {
     CmosAstableMode mode = CmosAstableMode::Fixed;
 };
 
-struct CmosAstableFailure {
-    CmosAstableCheck check;
-    CmosAstableBox box;        // selected, with the focus
-    std::vector<int> emptied;  // value labels emptied
-    std::string prompt;        // shown under the application title
-};
+// Labels emptied are named by their index above.
+using CmosAstableFailure = CheckFailure<CmosAstableCheck, CmosAstableBox, int>;
 
 struct CmosAstableOutcome {
     // Box rewrites made on the way (nullopt: the box is left as typed).

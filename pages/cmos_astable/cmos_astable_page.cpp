@@ -188,11 +188,14 @@ void CmosAstablePage::calculate() {
     for (const auto& [index, text] : out.written) resistorValues_[static_cast<size_t>(index)]->setText(kit::qs(text));
     if (!out.failure) return;
 
-    for (int index : out.failure->emptied) resistorValues_[static_cast<size_t>(index)]->clear();
-    QLineEdit* box = capacitorBox_;
-    if (out.failure->box == CmosAstableBox::Freq0) box = frequencyBox_;
-    if (out.failure->box == CmosAstableBox::Freq1) box = maxFrequencyBox_;
-    kit::reportFault(messages_, box, out.failure->prompt);
+    report(
+        *out.failure,
+        [this](CmosAstableBox box) {
+            return box == CmosAstableBox::Freq0   ? frequencyBox_
+                   : box == CmosAstableBox::Freq1 ? maxFrequencyBox_
+                                                  : capacitorBox_;
+        },
+        [this](int index) { return std::vector<QLabel*>{resistorValues_[static_cast<size_t>(index)]}; });
 }
 
 }  // namespace ohm

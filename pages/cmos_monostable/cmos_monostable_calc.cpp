@@ -32,9 +32,21 @@ double Finite(double r) {
 
 std::string Ohms(double r) { return FormatRes(NumberText(r)); }
 
+// Where each check sends the person, and the labels it empties.
 MonoOutcome Fail(MonoOutcome out, MonoCheck check, std::string prompt) {
-    out.failed = check;
-    out.prompt = std::move(prompt);
+    MonoBox box = MonoBox::Capacitor;
+    std::vector<MonoLabel> emptied;
+    switch (check) {
+        case MonoCheck::Dur: box = MonoBox::Duration; break;
+        case MonoCheck::MaxDur:
+        case MonoCheck::Order: box = MonoBox::MaxDuration; break;
+        case MonoCheck::CapZero:
+        case MonoCheck::R1Low:
+        case MonoCheck::R1High: emptied = {MonoLabel::R1}; break;
+        case MonoCheck::VR1Low:
+        case MonoCheck::VR1High: emptied = {MonoLabel::VR1}; break;
+    }
+    out.failure = MonoFailure{check, box, std::move(emptied), std::move(prompt)};
     return out;
 }
 

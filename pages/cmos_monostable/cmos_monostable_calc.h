@@ -8,12 +8,21 @@
 #include <string>
 #include <string_view>
 
+#include "values/check_failure.h"
+
 namespace ohm {
 
 enum class MonoMode { Fixed, Range };
 
-// The checks in the order they run; `None` when every check passed.
-enum class MonoCheck { None, Dur, CapZero, R1Low, R1High, MaxDur, Order, VR1Low, VR1High };
+// The checks in the order they run.
+enum class MonoCheck { Dur, CapZero, R1Low, R1High, MaxDur, Order, VR1Low, VR1High };
+
+// The boxes a failed check hands back, and the value labels it empties (each
+// shown beside both gates' drawings).
+enum class MonoBox { Duration, MaxDuration, Capacitor };
+enum class MonoLabel { R1, VR1 };
+
+using MonoFailure = CheckFailure<MonoCheck, MonoBox, MonoLabel>;
 
 struct MonoInput {
     std::string_view fixedText;  // the duration in ms, or the minimum in Range mode
@@ -24,11 +33,10 @@ struct MonoInput {
 };
 
 // What a run produced, in the order it is applied to the page: each text
-// that is set was written before the run stopped; `failed` names the check
-// that stopped it and `prompt` its message.
+// that is set was written before the run stopped; `failure` tells the check
+// that stopped it.
 struct MonoOutcome {
-    MonoCheck failed = MonoCheck::None;
-    std::string prompt;
+    std::optional<MonoFailure> failure;
 
     double d1 = 0;   // ms
     double d2 = 0;   // ms (Range mode, once read)
@@ -42,7 +50,7 @@ struct MonoOutcome {
     std::optional<std::string> rangeText;  // rewritten maximum box
     std::optional<std::string> vr1Text;    // both VR1 labels
 
-    bool ok() const { return failed == MonoCheck::None; }
+    bool ok() const { return !failure; }
 };
 
 MonoOutcome CalcCmosMonostable(const MonoInput& in);

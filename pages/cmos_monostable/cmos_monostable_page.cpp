@@ -191,15 +191,6 @@ bool CmosMonostablePage::eventFilter(QObject* watched, QEvent* event) {
     return Page::eventFilter(watched, event);
 }
 
-QLineEdit* CmosMonostablePage::boxOf(MonoCheck check) const {
-    switch (check) {
-        case MonoCheck::Dur: return durationBox_;
-        case MonoCheck::MaxDur:
-        case MonoCheck::Order: return maxDurationBox_;
-        default: return capacitorBox_;
-    }
-}
-
 void CmosMonostablePage::calculate() {
     const std::string duration = kit::textOf(durationBox_);
     const std::string maxDuration = kit::textOf(maxDurationBox_);
@@ -221,18 +212,17 @@ void CmosMonostablePage::calculate() {
     }
     if (out.ok()) return;
 
-    switch (out.failed) {
-        case MonoCheck::CapZero:
-        case MonoCheck::R1Low:
-        case MonoCheck::R1High:
-            kit::reportFault(messages_, boxOf(out.failed), out.prompt, {nand_.r1Value, nor_.r1Value});
-            break;
-        case MonoCheck::VR1Low:
-        case MonoCheck::VR1High:
-            kit::reportFault(messages_, boxOf(out.failed), out.prompt, {nand_.vr1Value, nor_.vr1Value});
-            break;
-        default: kit::reportFault(messages_, boxOf(out.failed), out.prompt); break;
-    }
+    report(
+        *out.failure,
+        [this](MonoBox box) {
+            return box == MonoBox::Duration      ? durationBox_
+                   : box == MonoBox::MaxDuration ? maxDurationBox_
+                                                 : capacitorBox_;
+        },
+        [this](MonoLabel label) {
+            return label == MonoLabel::R1 ? std::vector<QLabel*>{nand_.r1Value, nor_.r1Value}
+                                          : std::vector<QLabel*>{nand_.vr1Value, nor_.vr1Value};
+        });
 }
 
 }  // namespace ohm

@@ -39,7 +39,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QLineEdit* boxOf(MonoCheck check) const;
 
     // One drawing of the circuit: its pictures for both modes and the values
     // written onto it. The NAND and NOR drawings always show the same values.

@@ -15,9 +15,15 @@ bool InRange(float v) { return v >= -999.0F && v <= 999.0F; }
 
 std::string VoltText(float v) { return FormatVolt(NumberText(v)); }
 
-DividerFault Fault(DividerCheck check, int tap, DividerBox box, bool select, std::string message) {
-    return DividerFault{check, tap, box, select, std::move(message)};
+DividerFault Fault(DividerCheck check, DividerBox box, std::string prompt, bool select = true) {
+    return DividerFault{check, box, {}, std::move(prompt), select};
 }
+
+DividerBox TapBox(int tap) { return static_cast<DividerBox>(static_cast<int>(DividerBox::Tap1) + tap - 1); }
+
+// A tap voltage the chain gives, to hundredths. Halves upwards here (0.5):
+// these are results, not readings.
+float TapHundredths(float v) { return Single(std::floor(static_cast<double>(v) * 100 + 0.5) / 100); }
 
 // Tap voltages that the fitted chain really gives, from Vs1 (index 0) along
 // to Vs2 (index n + 1). Each tap starts from the rounded tap before it.
@@ -26,22 +32,20 @@ std::vector<std::string> FittedTaps(const std::array<float, 6>& volts, const std
     float chainOhms = 0.0F;
     for (int j = 0; j <= n; ++j) chainOhms = Single(static_cast<double>(chainOhms) + ohms[j]);
     const float current = Single(static_cast<double>(drop) / chainOhms);
-    // Halves upwards here (0.5): these are results, not readings.
-    auto hundredths = [](float v) { return Single(std::floor(static_cast<double>(v) * 100 + 0.5) / 100); };
 
     std::vector<std::string> taps(static_cast<size_t>(n));
     if (volts[0] < volts[n + 1]) {
         float tap = volts[n + 1];
         for (int i = n; i >= 1; --i) {
             tap = Single(static_cast<double>(tap) - static_cast<double>(current) * ohms[i]);
-            tap = hundredths(tap);
+            tap = TapHundredths(tap);
             taps[i - 1] = VoltText(tap);
         }
     } else {
         float tap = volts[0];
         for (int i = 1; i <= n; ++i) {
             tap = Single(static_cast<double>(tap) - static_cast<double>(current) * ohms[i - 1]);
-            tap = hundredths(tap);
+            tap = TapHundredths(tap);
             taps[i - 1] = VoltText(tap);
         }
     }
@@ -161,7 +165,7 @@ DividerResult CalcDivider(const DividerInput& in) {
 
     volts[0] = DividerVolts(LeadingNumber(NumberIn(in.vs1)));
     if (!InRange(volts[0])) {
-        out.fault = Fault(DividerCheck::Vs1Range, 0, DividerBox::Vs1, true,
+        out.failure = Fault(DividerCheck::Vs1Range, DividerBox::Vs1,
                           TwoPart("Range Error:  Vs1", kVoltAdvice));
         return out;
     }
@@ -171,14 +175,14 @@ DividerResult CalcDivider(const DividerInput& in) {
     // characters first: "1,5" reads 1 here where Vs1 would read 15.
     volts[n + 1] = DividerVolts(LeadingNumber(in.vs2));
     if (!InRange(volts[n + 1])) {
-        out.fault = Fault(DividerCheck::Vs2Range, 0, DividerBox::Vs2, true,
+        out.failure = Fault(DividerCheck::Vs2Range, DividerBox::Vs2,
                           TwoPart("Range Error:  Vs2", kVoltAdvice));
         return out;
     }
     out.vs2Text = VoltText(volts[n + 1]);
 
     if (volts[0] == volts[n + 1]) {
-        out.fault = Fault(DividerCheck::SupplyEqual, 0, DividerBox::Vs2, true,
+        out.failure = Fault(DividerCheck::SupplyEqual, DividerBox::Vs2,
                           TwoPart("Entry Error:  Vs1 = Vs2", "The supply voltages must not be equal!"));
         return out;
     }
@@ -189,13 +193,13 @@ DividerResult CalcDivider(const DividerInput& in) {
         const std::string num = WholeText(i);
         // Only a truly empty box counts as missing; blanks read as 0 V.
         if (text.empty()) {
-            out.fault = Fault(DividerCheck::TapEmpty, i, DividerBox::Tap, false,
-                              TwoPart("Entry Error:  Tap#" + num, "You must enter a voltage at Tap#" + num + "!"));
+            out.failure = Fault(DividerCheck::TapEmpty, TapBox(i),
+                              TwoPart("Entry Error:  Tap#" + num, "You must enter a voltage at Tap#" + num + "!"), false);
             return out;
         }
         volts[i] = DividerVolts(LeadingNumber(NumberIn(text)));
         if (!InRange(volts[i])) {
-            out.fault = Fault(DividerCheck::TapRange, i, DividerBox::Tap, true,
+            out.failure = Fault(DividerCheck::TapRange, TapBox(i),
                               TwoPart("Range Error: Tap#" + num + ",", kVoltAdvice));
             return out;
         }
@@ -208,13 +212,20 @@ DividerResult CalcDivider(const DividerInput& in) {
         const bool between = rising ? (volts[i - 1] < volts[i] && volts[i] < volts[i + 1])
                                     : (volts[i - 1] > volts[i] && volts[i] > volts[i + 1]);
         if (!between) {
-            out.fault = Fault(DividerCheck::TapOrder, i, DividerBox::Tap, true,
+            out.failure = Fault(DividerCheck::TapOrder, TapBox(i),
                               "Voltage tap " + WholeText(i) + " is not within the supply voltage specified!");
             return out;
         }
     }
 
     out.savedTapText = out.tapText;
+
+    // What each tap was asked for: a box still showing the last calculation's
+    // fitted voltage stands for what was asked then, so pressing again does
+    // not measure the chain against itself.
+    std::array<float, 6> asked = volts;
+    for (int i = 1; i <= n; ++i)
+        if (!in.asked[i - 1].empty()) asked[i] = DividerVolts(LeadingNumber(NumberIn(in.asked[i - 1])));
 
     // 1 uA for the first list entry up to 100 mA for the sixth.
     const float current = Single(std::pow(10.0, currentIndex + 1) / 1e7);
@@ -229,7 +240,7 @@ DividerResult CalcDivider(const DividerInput& in) {
     if (in.series) {
         std::optional<std::array<double, 5>> chain;
         if (in.bestFit) {
-            chain = BestFitChain(volts, ohms, n, std::pow(10.0, currentIndex + 1) / 1e7, *in.series);
+            chain = BestFitChain(asked, ohms, n, std::pow(10.0, currentIndex + 1) / 1e7, *in.series);
             if (!chain)
                 out.noChainMessage = "No chain of " + std::string(NameOf(*in.series)) + " values draws within 10% of " +
                                      std::string(kDividerCurrents[currentIndex]) +
@@ -238,7 +249,7 @@ DividerResult CalcDivider(const DividerInput& in) {
         for (int j = 0; j <= n; ++j) ohms[j] = chain ? Single((*chain)[j]) : NearestInSeries(ohms[j], *in.series);
         out.fittedTapText = FittedTaps(volts, ohms, n, drop);
     }
-    out.cost = CostOf(volts, ohms, n);
+    out.cost = CostOf(asked, ohms, n);
 
     for (int j = 0; j <= n; ++j) {
         const std::string name = "R" + WholeText(j + 1);
@@ -253,7 +264,75 @@ DividerResult CalcDivider(const DividerInput& in) {
             out.captions.push_back(name);
         }
     }
+    out.vs1 = volts[0];
+    out.vs2 = volts[n + 1];
+    out.tapRanges = DividerTapRanges(volts[0], volts[n + 1], out.resistors, in.tolerance);
     return out;
+}
+
+namespace {
+
+// The voltage at a tap with B ohms below it (towards Vs2) and T above it.
+double TapVolts(double vs1, double vs2, double below, double above) {
+    return ((vs1 - vs2) * below) / (below + above) + vs2;
+}
+
+std::string RangeText(const ValueRange& r, const char* between) {
+    return VoltText(TapHundredths(Single(r.low))) + between + VoltText(TapHundredths(Single(r.high)));
+}
+
+}  // namespace
+
+std::vector<TapRange> DividerTapRanges(double vs1, double vs2, const std::vector<float>& resistors, int tolerance) {
+    const std::size_t count = std::min<std::size_t>(resistors.size(), kDividerMaxTaps + 1);
+    if (count < 2) return {};
+    const std::size_t taps = count - 1;
+    const double t = LeadingNumber(kDividerTolerances[static_cast<std::size_t>(
+                         std::clamp(tolerance, 0, static_cast<int>(kDividerTolerances.size()) - 1))]) / 100;
+    // Resistor j in ohms, as built with `factor`; the sums run from the lower index up.
+    auto sum = [&](std::size_t from, std::size_t to, auto factor) {
+        double total = 0;
+        for (std::size_t j = from; j < to; ++j) total += static_cast<double>(resistors[j]) * factor(j);
+        return total;
+    };
+    auto exact = [](std::size_t) { return 1.0; };
+    auto most = [t](std::size_t) { return 1 + t; };
+    auto least = [t](std::size_t) { return 1 - t; };
+
+    std::vector<TapRange> ranges(taps);
+    for (std::size_t k = 1; k <= taps; ++k) {
+        TapRange& r = ranges[k - 1];
+        r.nominal = TapVolts(vs1, vs2, sum(k, count, exact), sum(0, k, exact));
+        // The extremes: all below at their most and all above at their least, or the other way round.
+        const double a = TapVolts(vs1, vs2, sum(k, count, most), sum(0, k, least));
+        const double b = TapVolts(vs1, vs2, sum(k, count, least), sum(0, k, most));
+        r.worst = {std::min(a, b), std::max(a, b)};
+    }
+
+    const std::array<double, kDividerMaxTaps + 1> tolerances{t, t, t, t, t};
+    std::array<double, kDividerMaxTaps + 1> ohms{};
+    for (std::size_t j = 0; j < count; ++j) ohms[j] = resistors[j];
+    const auto builds = BuildsRange<kDividerMaxTaps>(
+        std::span<const double>(tolerances.data(), count), taps, [&](const double* factors, double* figures) {
+            std::array<double, kDividerMaxTaps + 1> built{};
+            for (std::size_t j = 0; j < count; ++j) built[j] = ohms[j] * factors[j];
+            double above = 0;
+            for (std::size_t k = 1; k <= taps; ++k) {
+                above += built[k - 1];
+                double below = 0;
+                for (std::size_t j = k; j < count; ++j) below += built[j];
+                figures[k - 1] = TapVolts(vs1, vs2, below, above);
+            }
+        });
+    for (std::size_t k = 1; k <= taps; ++k) {
+        TapRange& r = ranges[k - 1];
+        r.builds = builds[k - 1];
+        r.worstText = RangeText(r.worst, "\u2013");
+        r.buildsText = RangeText(r.builds, "\u2013");
+        r.description = "Tap " + WholeText(static_cast<long long>(k)) + ", worst case " + RangeText(r.worst, " to ") +
+                        ", 95% of builds " + RangeText(r.builds, " to ");
+    }
+    return ranges;
 }
 
 }  // namespace ohm

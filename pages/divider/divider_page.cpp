@@ -28,7 +28,12 @@ constexpr int kTapX[4] = {1770, 2820, 3840, 4860};
 constexpr int kTapBoxLeft[4] = {1440, 2490, 3510, 4530};
 constexpr int kTapNumLeft[4] = {1530, 2580, 3600, 4620};
 constexpr int kWireY = 2190;
-constexpr int kTapLineBottom = 2640;
+// The tap boxes, their numbers and two lines of ranges under each, above the button.
+constexpr int kTapLineBottom = 2460;
+constexpr int kTapBoxTop = 2490;
+constexpr int kTapNumTop = 2760;
+constexpr int kRangeTop[2] = {2985, 3180};  // worst case, 95% of builds
+constexpr int kRangeWidth = 990;
 // The Vs2 box and its caption sit just right of the last resistor.
 constexpr int kVs2Left[4] = {2850, 3900, 4950, 6000};
 constexpr int kVs2CaptionLeft[4] = {2760, 3810, 4860, 5910};
@@ -129,19 +134,41 @@ DividerPage::DividerPage(QWidget* window, kit::Messages& messages)
         wires_[i] = d->addLine(kWireNames[i], kWireFrom[i], kWireY, kWireTo[i], kWireY);
     for (int i = 0; i < 4; ++i) {
         tapLines_[i] = d->addLine(numbered("tapLine", i).constData(), kTapX[i], kWireY, kTapX[i], kTapLineBottom);
-        tapBoxes_[i] = kit::textBox(f, numbered("tapBox", i).constData(), {kTapBoxLeft[i], 2670, 675, 255},
+        tapBoxes_[i] = kit::textBox(f, numbered("tapBox", i).constData(), {kTapBoxLeft[i], kTapBoxTop, 675, 255},
                                     QString(), QStringLiteral("Tap %1 voltage").arg(i + 1), 6);
-        tapNumbers_[i] = kit::label(f, numbered("tapNumber", i).constData(), {kTapNumLeft[i], 2940, 525, 225},
+        tapNumbers_[i] = kit::label(f, numbered("tapNumber", i).constData(), {kTapNumLeft[i], kTapNumTop, 525, 225},
                                     QStringLiteral("#%1").arg(i + 1));
         tapNumbers_[i]->setAlignment(Qt::AlignCenter);
         tapNumbers_[i]->setBuddy(tapBoxes_[i]);
+        const int left = kTapX[i] - kRangeWidth / 2;
+        worstRanges_[i] = kit::label(f, numbered("tapWorstRange", i).constData(), {left, kRangeTop[0], kRangeWidth, 195},
+                                     QString(), QStringLiteral("Tap %1 worst case").arg(i + 1));
+        buildRanges_[i] = kit::label(f, numbered("tapBuildsRange", i).constData(), {left, kRangeTop[1], kRangeWidth, 195},
+                                     QString(), QStringLiteral("Tap %1, 95% of builds").arg(i + 1));
+        for (QLabel* range : {worstRanges_[i], buildRanges_[i]}) {
+            range->setAlignment(Qt::AlignCenter);
+            kit::smallType(range);
+            kit::copyable(range);
+        }
     }
+    // The rows' captions, left of the first tap.
+    QLabel* worstCaption = kit::label(f, "worstCaseCaption", {90, kRangeTop[0], 1170, 195},
+                                      QStringLiteral("Worst case"), QStringLiteral("Worst case"));
+    QLabel* buildsCaption = kit::label(f, "buildsCaption", {90, kRangeTop[1], 1170, 195},
+                                       QStringLiteral("95% of builds"), QStringLiteral("95% of builds"));
+    for (QLabel* c : {worstCaption, buildsCaption}) kit::smallType(c);
+    worstCaption->setBuddy(worstRanges_[0]);
+    buildsCaption->setBuddy(buildRanges_[0]);
 
     bestFitBox_ = kit::checkBox(f, "bestFitBox", {150, 3465, 1200, 225}, QStringLiteral("Best fit"),
                                 QStringLiteral("Best fit of the whole chain"));
-    calculateButton_ = kit::button(f, "calculateResistanceButton", {1410, 3390, 3825, 375},
+    calculateButton_ = kit::button(f, "calculateResistanceButton", {1410, 3390, 2880, 375},
                                    QStringLiteral("Calculate Resistance Values"),
                                    QStringLiteral("Calculate resistance values"));
+    // Beside the button, in the column of the lists above.
+    QLabel* toleranceCaption = kit::label(f, "toleranceCaption", {4410, 3465, 1185, 225}, QStringLiteral("Tolerance"));
+    toleranceList_ = kit::list(f, "toleranceList", {5640, 3420, 945, 315}, QString());
+    toleranceCaption->setBuddy(toleranceList_);
 
     // Keyboard: the series column by column, tap count, current, the boxes row by row, best fit, the button.
     QWidget* order[] = {seriesOptions_[0].option, seriesOptions_[1].option, seriesOptions_[2].option,
@@ -149,7 +176,7 @@ DividerPage::DividerPage(QWidget* window, kit::Messages& messages)
                         tapCountBox_,             tapCountSpin_,            currentList_,
                         vs1Box_,                  vs2Box_,                  tapBoxes_[0],
                         tapBoxes_[1],             tapBoxes_[2],             tapBoxes_[3],
-                        bestFitBox_,              calculateButton_};
+                        bestFitBox_,              calculateButton_,         toleranceList_};
     for (size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
     for (QLineEdit* box : {vs1Box_, vs2Box_}) kit::enterPresses(box, calculateButton_);
     for (QLineEdit* box : tapBoxes_) kit::enterPresses(box, calculateButton_);
@@ -161,6 +188,7 @@ DividerPage::DividerPage(QWidget* window, kit::Messages& messages)
         connect(choice.option, &kit::OptionButton::selected, this, [this, choice] { chooseSeries(choice.series); });
     connect(bestFitBox_, &QCheckBox::toggled, this, &DividerPage::restoreRequestedTaps);
     connect(calculateButton_, &QPushButton::clicked, this, &DividerPage::calculate);
+    connect(toleranceList_, &QComboBox::currentIndexChanged, this, &DividerPage::rangeChain);
 }
 
 void DividerPage::startUp() {
@@ -172,6 +200,9 @@ void DividerPage::startUp() {
     resetValueLabels();
     for (const std::string_view current : kDividerCurrents) currentList_->addItem(kit::qs(current));
     currentList_->setCurrentIndex(2);  // 100uA
+    toleranceList_->clear();
+    for (const std::string_view tolerance : kDividerTolerances) toleranceList_->addItem(kit::qs(tolerance));
+    toleranceList_->setCurrentIndex(kDividerStartTolerance);
     instructions_->setText(QStringLiteral(
         "Enter voltages required, to find closest preferred values select appropriate series."));
     seriesOptions_[0].option->select();
@@ -195,6 +226,8 @@ void DividerPage::showNetwork(int n) {
         tapLines_[i]->setVisible(i < n);
         tapBoxes_[i]->setVisible(i < n);  // hiding keeps the text for when it shows again
         tapNumbers_[i]->setVisible(i < n);
+        worstRanges_[i]->setVisible(i < n);
+        buildRanges_[i]->setVisible(i < n);
     }
     kit::setTwipLeft(vs2Box_, kVs2Left[n - 1]);
     kit::setTwipLeft(vs2Caption_, kVs2CaptionLeft[n - 1]);
@@ -209,6 +242,23 @@ void DividerPage::resetValueLabels() {
     }
     tapErrorValue_->clear();
     currentValue_->clear();
+    shownChain_.reset();
+    showTapRanges({});
+}
+
+void DividerPage::showTapRanges(const std::vector<TapRange>& ranges) {
+    for (size_t i = 0; i < 4; ++i) {
+        const bool shown = i < ranges.size();
+        worstRanges_[i]->setText(shown ? kit::qs(ranges[i].worstText) : QString());
+        buildRanges_[i]->setText(shown ? kit::qs(ranges[i].buildsText) : QString());
+        tapBoxes_[i]->setAccessibleDescription(shown ? kit::qs(ranges[i].description) : QString());
+    }
+}
+
+void DividerPage::rangeChain() {
+    if (!shownChain_) return;
+    showTapRanges(DividerTapRanges(shownChain_->vs1, shownChain_->vs2, shownChain_->resistors,
+                                   toleranceList_->currentIndex()));
 }
 
 void DividerPage::showTapCount() {
@@ -237,7 +287,11 @@ void DividerPage::calculate() {
     in.taps = tapCountSpin_->value();
     in.vs1 = kit::textOf(vs1Box_);
     in.vs2 = kit::textOf(vs2Box_);
-    for (int i = 0; i < in.taps && i < 4; ++i) in.tap[static_cast<size_t>(i)] = kit::textOf(tapBoxes_[i]);
+    for (int i = 0; i < in.taps && i < 4; ++i) {
+        in.tap[static_cast<size_t>(i)] = kit::textOf(tapBoxes_[i]);
+        if (i < askedTaps_ && tapBoxes_[i]->text() == writtenTapText_[i]) in.asked[i] = askedTapText_[i];
+    }
+    in.tolerance = toleranceList_->currentIndex();
     in.current = currentList_->currentIndex();
     in.series = series_;
     in.bestFit = bestFitBox_->isChecked();
@@ -249,17 +303,17 @@ void DividerPage::calculate() {
     if (r.vs2Text) vs2Box_->setText(kit::qs(*r.vs2Text));
     for (size_t i = 0; i < r.tapText.size() && i < 4; ++i) tapBoxes_[i]->setText(kit::qs(r.tapText[i]));
 
-    if (r.fault) {
-        const DividerFault& fault = *r.fault;
-        QLineEdit* box = fault.box == DividerBox::Vs1   ? vs1Box_
-                         : fault.box == DividerBox::Vs2 ? vs2Box_
-                                                        : tapBoxes_[std::clamp(fault.tap, 1, 4) - 1];
-        if (fault.select) {
-            kit::reportFault(messages_, box, fault.message);
-        } else {
-            kit::focus(box);
-            messages_.show(fault.message, kit::kAppTitle);
-        }
+    if (r.failure) {
+        shownChain_.reset();
+        showTapRanges({});
+        report(
+            *r.failure,
+            [this](DividerBox box) {
+                if (box == DividerBox::Vs1) return vs1Box_;
+                if (box == DividerBox::Vs2) return vs2Box_;
+                return tapBoxes_[static_cast<size_t>(std::clamp(static_cast<int>(box) - static_cast<int>(DividerBox::Tap1), 0, 3))];
+            },
+            [](DividerLabel) { return std::vector<QLabel*>(); });
         return;
     }
 
@@ -270,6 +324,12 @@ void DividerPage::calculate() {
         leftByCalc_[i] = tapBoxes_[i]->text();
         hasLeft_[i] = true;
     }
+    askedTaps_ = std::min(in.taps, 4);
+    for (int i = 0; i < askedTaps_; ++i) {
+        if (in.asked[i].empty()) askedTapText_[i] = in.tap[i];
+        else askedTapText_[i] = in.asked[i];
+        writtenTapText_[i] = tapBoxes_[i]->text();
+    }
 
     if (r.noChainMessage) messages_.show(*r.noChainMessage, kit::kAppTitle);
 
@@ -278,6 +338,9 @@ void DividerPage::calculate() {
             if (m.resistor == static_cast<int>(j)) messages_.show(m.message, kit::kAppTitle);
         valueLabels_[j]->setText(kit::qs(r.captions[j]));
     }
+
+    shownChain_ = ShownChain{r.vs1, r.vs2, r.resistors};
+    showTapRanges(r.tapRanges);
 
     if (!r.cost) return;
     tapErrorValue_->setText(kit::qs(r.cost->largestTapErrorText));

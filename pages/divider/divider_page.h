@@ -8,7 +8,9 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "pages/divider/divider_calc.h"
 #include "values/series.h"
 
 #include "pages/page.h"
@@ -43,6 +45,8 @@ public:
     // A series or the best fit was chosen: the asked-for taps come back, the values go.
     void restoreRequestedTaps();
     void calculate();
+    // The tolerance was changed: the ranges of the chain on screen are worked out again.
+    void rangeChain();
 
 private:
     // The taps as typed before the last fit to a series, so they come back
@@ -51,6 +55,22 @@ private:
 
     void showNetwork(int taps);
     void chooseSeries(std::optional<Series> series);
+    void showTapRanges(const std::vector<TapRange>& ranges);
+
+    // What the last successful calculation measured each tap against, and
+    // what it left in the box: while the box still shows that, pressing
+    // again measures against the same request.
+    std::array<std::string, 4> askedTapText_{};
+    std::array<QString, 4> writtenTapText_{};
+    int askedTaps_ = 0;
+
+    // The chain on screen, kept so a new tolerance can range it again.
+    struct ShownChain {
+        float vs1 = 0;
+        float vs2 = 0;
+        std::vector<float> resistors;
+    };
+    std::optional<ShownChain> shownChain_;
 
     // The series the resistors are fitted to; none: the ideal values.
     std::optional<Series> series_;
@@ -81,6 +101,10 @@ private:
     // What the chain shown costs.
     QLabel* tapErrorValue_ = nullptr;
     QLabel* currentValue_ = nullptr;
+    // Where each tap may lie when built: the worst case and 95% of builds.
+    std::array<QLabel*, 4> worstRanges_{};
+    std::array<QLabel*, 4> buildRanges_{};
+    QComboBox* toleranceList_ = nullptr;
 
     // What the last successful calculation left in each tap box. A series
     // click puts the requested voltage back only where the box still shows

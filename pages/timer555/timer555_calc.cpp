@@ -1,5 +1,8 @@
 #include "pages/timer555/timer555_calc.h"
 
+#include <algorithm>
+#include <span>
+
 #include "values/readouts.h"
 #include "values/values.h"
 
@@ -76,10 +79,15 @@ TypedResistance ReadPart(std::string_view typed) {
 struct PartSlot {
     const char* name;
     PartsCheck low, high;
-    PartsBox box;
+    Timer555Box box;
 };
-constexpr PartSlot kR1{"R1", PartsCheck::R1Low, PartsCheck::R1High, PartsBox::R1};
-constexpr PartSlot kR2{"R2", PartsCheck::R2Low, PartsCheck::R2High, PartsBox::R2};
+constexpr PartSlot kR1{"R1", PartsCheck::R1Low, PartsCheck::R1High, Timer555Box::R1};
+constexpr PartSlot kR2{"R2", PartsCheck::R2Low, PartsCheck::R2High, Timer555Box::R2};
+
+// A failed check of working from parts empties every result.
+void FailParts(PartsOutcome& out, PartsCheck check, Timer555Box box, std::string prompt) {
+    out.failure = Timer555Failure<PartsCheck>{check, box, {Timer555Label::Results}, std::move(prompt)};
+}
 
 // One resistor box read and checked against 1K to 10M; the text as read
 // goes to `written`. Nothing when the check failed: the outcome says which
@@ -93,10 +101,9 @@ std::optional<float> ReadChecked(PartsOutcome& out, std::string_view typed, cons
     }
     const bool low = part.ohms < kMinPart;
     const std::string name = slot.name;
-    out.failed = low ? slot.low : slot.high;
     const std::string way = low ? " below 1K - use a higher resistor value" : " above 10M - use a lower resistor value";
-    out.prompt = TwoPart("Range Error:  " + name + " =  " + PartText(part.ohms) + "ohms", name + way);
-    out.box = slot.box;
+    FailParts(out, low ? slot.low : slot.high, slot.box,
+              TwoPart("Range Error:  " + name + " =  " + PartText(part.ohms) + "ohms", name + way));
     return std::nullopt;
 }
 }  // namespace
@@ -104,9 +111,16 @@ std::optional<float> ReadChecked(PartsOutcome& out, std::string_view typed, cons
 Astable555Outcome CalcAstable555(std::string_view capText, int unit, std::string_view minFreqText,
                                  std::string_view maxFreqText, Timer555Mode mode) {
     Astable555Outcome out;
+    // The frequency checks hand back their own box; the others the capacitor,
+    // emptying the value they could not work out.
     auto fail = [&out](Astable555Check check, std::string prompt) {
-        out.failed = check;
-        out.prompt = std::move(prompt);
+        using enum Astable555Check;
+        Timer555Failure<Astable555Check> f{check, Timer555Box::Capacitor, {}, std::move(prompt)};
+        if (check == Freq) f.box = Timer555Box::Input;
+        if (check == MaxFreq || check == Order) f.box = Timer555Box::MaxInput;
+        if (check == CapZero || check == R2Low || check == R2High) f.emptied = {Timer555Label::R2Value};
+        if (check == VR1Low || check == VR1High) f.emptied = {Timer555Label::VR1Value};
+        out.failure = std::move(f);
         return out;
     };
 
@@ -166,9 +180,16 @@ Astable555Outcome CalcAstable555(std::string_view capText, int unit, std::string
 Monostable555Outcome CalcMonostable555(std::string_view minDurText, std::string_view maxDurText,
                                        std::string_view capText, int unit, Timer555Mode mode) {
     Monostable555Outcome out;
+    // As the astable's: the duration checks hand back their own box, the
+    // others the capacitor.
     auto fail = [&out](Monostable555Check check, std::string prompt) {
-        out.failed = check;
-        out.prompt = std::move(prompt);
+        using enum Monostable555Check;
+        Timer555Failure<Monostable555Check> f{check, Timer555Box::Capacitor, {}, std::move(prompt)};
+        if (check == Dur) f.box = Timer555Box::Input;
+        if (check == MaxDur || check == Order) f.box = Timer555Box::MaxInput;
+        if (check == CapZero || check == R1Low || check == R1High) f.emptied = {Timer555Label::R1Value};
+        if (check == VR1Low || check == VR1High) f.emptied = {Timer555Label::VR1Value};
+        out.failure = std::move(f);
         return out;
     };
 
@@ -230,15 +251,14 @@ namespace {
 // A negative capacitance reads as none: it would give a negative frequency.
 bool CapacitorMissing(PartsOutcome& out, float cNano) {
     if (cNano > 0) return false;
-    out.failed = PartsCheck::CapZero;
-    out.prompt = CapZeroPrompt();
-    out.box = PartsBox::Capacitor;
+    FailParts(out, PartsCheck::CapZero, Timer555Box::Capacitor, CapZeroPrompt());
     return true;
 }
 
 }  // namespace
 
-PartsOutcome AstableFromParts(std::string_view r1Text, std::string_view r2Text, std::string_view capText, int unit) {
+PartsOutcome AstableFromParts(std::string_view r1Text, std::string_view r2Text, std::string_view capText, int unit,
+                              int resistorTolerance, int capacitorTolerance) {
     PartsOutcome out;
     const std::optional<float> r1 = ReadChecked(out, r1Text, kR1, out.r1Text);
     if (!r1) return out;
@@ -252,12 +272,18 @@ PartsOutcome AstableFromParts(std::string_view r1Text, std::string_view r2Text, 
     // C charges through R1 and R2 (output high) and discharges through R2 alone.
     const float duty = Single((static_cast<double>(*r1) + *r2) / chain);
     const float high = Single(duty / static_cast<double>(f));
-    const float low = Single((1.0 - duty) / static_cast<double>(f));
-    out.results = {FrequencyText(f), DutyCycleText(duty), TimeText(high), TimeText(low)};
+    // C discharges through R2 alone: R2 C / 1.44 in double, not (1 - duty) / f from a
+    // single-precision duty, which loses the figures above 99% duty.
+    const double low = *r2 * (static_cast<double>(c) / 1e9) / 1.44;
+    out.results = {FrequencyText(DecimalOf(f)), DutyCycleText(DecimalOf(duty)), TimeText(DecimalOf(high)),
+                   TimeText(low)};
+    out.parts = {*r1, *r2, c};
+    out.ranges = AstableRanges(out.parts, resistorTolerance, capacitorTolerance);
     return out;
 }
 
-PartsOutcome MonostableFromParts(std::string_view r1Text, std::string_view capText, int unit) {
+PartsOutcome MonostableFromParts(std::string_view r1Text, std::string_view capText, int unit,
+                                 int resistorTolerance, int capacitorTolerance) {
     PartsOutcome out;
     const std::optional<float> r1 = ReadChecked(out, r1Text, kR1, out.r1Text);
     if (!r1) return out;
@@ -266,7 +292,71 @@ PartsOutcome MonostableFromParts(std::string_view r1Text, std::string_view capTe
     if (CapacitorMissing(out, cap.nano)) return out;
 
     const float t = Single(1.1 * *r1 * (cap.nano / 1e9));
-    out.results = {TimeText(t)};
+    out.results = {TimeText(DecimalOf(t))};
+    out.parts = {*r1, 0, cap.nano};
+    out.ranges = MonostableRanges(out.parts, resistorTolerance, capacitorTolerance);
+    return out;
+}
+
+namespace {
+
+// A list entry ("5%") as a fraction.
+template <std::size_t N>
+double Tolerance(const std::array<std::string_view, N>& list, int position) {
+    return LeadingNumber(list[static_cast<std::size_t>(std::clamp(position, 0, static_cast<int>(N) - 1))]) / 100;
+}
+
+double AstableHertz(double r1, double r2, double farads) { return 1.44 / ((r1 + 2 * r2) * farads); }
+double AstableDuty(double r1, double r2) { return (r1 + r2) / (r1 + 2 * r2); }
+
+std::string Between(const ValueRange& r, std::string (*text)(double)) { return text(r.low) + " to " + text(r.high); }
+
+void Write(PartsRanges& out, const PartsSpread& figure, std::string (*text)(double)) {
+    out.figures.push_back(figure);
+    out.texts.push_back(Between(figure.worst, text));
+    out.texts.push_back(Between(figure.builds, text));
+}
+
+}  // namespace
+
+PartsRanges AstableRanges(const Timer555Parts& parts, int resistorTolerance, int capacitorTolerance) {
+    const double tr = Tolerance(kResistorTolerances, resistorTolerance);
+    const double tc = Tolerance(kCapacitorTolerances, capacitorTolerance);
+    const double r1 = parts.r1, r2 = parts.r2, farads = parts.cNano / 1e9;
+    PartsSpread f, duty;
+    f.nominal = AstableHertz(r1, r2, farads);
+    // Everything at its least runs fastest; at its most, slowest.
+    f.worst = {AstableHertz(r1 * (1 + tr), r2 * (1 + tr), farads * (1 + tc)),
+               AstableHertz(r1 * (1 - tr), r2 * (1 - tr), farads * (1 - tc))};
+    duty.nominal = AstableDuty(r1, r2);
+    // R1 charges only; R2 charges and discharges: a large R1 and a small R2 stretch the time high.
+    duty.worst = {AstableDuty(r1 * (1 - tr), r2 * (1 + tr)), AstableDuty(r1 * (1 + tr), r2 * (1 - tr))};
+    const std::array<double, 3> tolerances{tr, tr, tc};  // R1, R2, C
+    const auto builds = BuildsRange<2>(tolerances, 2, [&](const double* k, double* figures) {
+        figures[0] = AstableHertz(r1 * k[0], r2 * k[1], farads * k[2]);
+        figures[1] = AstableDuty(r1 * k[0], r2 * k[1]);
+    });
+    f.builds = builds[0];
+    duty.builds = builds[1];
+    PartsRanges out;
+    Write(out, f, FrequencyText);
+    Write(out, duty, DutyCycleText);
+    return out;
+}
+
+PartsRanges MonostableRanges(const Timer555Parts& parts, int resistorTolerance, int capacitorTolerance) {
+    const double tr = Tolerance(kResistorTolerances, resistorTolerance);
+    const double tc = Tolerance(kCapacitorTolerances, capacitorTolerance);
+    const double r1 = parts.r1, farads = parts.cNano / 1e9;
+    PartsSpread t;
+    t.nominal = 1.1 * r1 * farads;
+    t.worst = {1.1 * (r1 * (1 - tr)) * (farads * (1 - tc)), 1.1 * (r1 * (1 + tr)) * (farads * (1 + tc))};
+    const std::array<double, 2> tolerances{tr, tc};  // R1, C
+    t.builds = BuildsRange<1>(tolerances, 1, [&](const double* k, double* figures) {
+        figures[0] = 1.1 * (r1 * k[0]) * (farads * k[1]);
+    })[0];
+    PartsRanges out;
+    Write(out, t, TimeText);
     return out;
 }
 

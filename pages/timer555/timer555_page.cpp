@@ -9,6 +9,8 @@
 #include <QStringList>
 
 #include <initializer_list>
+#include <iterator>
+#include <tuple>
 #include <vector>
 
 #include "pages/timer555/timer555_calc.h"
@@ -38,6 +40,7 @@ struct Timer555LinePlan {
 // Everything that tells the two designers apart: names, captions and twip
 // places. Each group is built, started and switched from its plan.
 struct Timer555GroupPlan {
+    Timer555Page::Circuit circuit;
     Timer555Text frame;  // text: the group's spoken name
     Timer555Text title, modeCaption;
     Timer555Text fixedOption, rangeOption, partsOption;  // text: the spoken name
@@ -58,6 +61,13 @@ struct Timer555GroupPlan {
     Timer555Text r1Box, r2Box;                 // from parts, in the values' place; text: the spoken name
     std::vector<Timer555Text> resultCaptions;
     std::vector<Timer555Text> results;  // text: the spoken name
+    // The tolerance lists of working from parts, their captions, and the ranges
+    // of the results: each figure's worst case, then its 95% of builds, under
+    // the captions of the two rows.
+    Timer555Text resistorToleranceCaption, resistorTolerance;  // list text: the spoken name
+    Timer555Text capacitorToleranceCaption, capacitorTolerance;
+    std::vector<Timer555Text> rangeCaptions;
+    std::vector<Timer555Text> ranges;  // text: the spoken name
     // The drawing: resistor bodies (top left corners), then lines.
     std::vector<Timer555Text> bodies;  // text unused
     std::vector<Timer555LinePlan> leads;  // down the chain to the last resistor
@@ -84,6 +94,7 @@ constexpr kit::Tint kBodyOutline = kit::kInk;
 kit::TwipRect Body(int left, int top) { return {left, top, 195, 465}; }
 
 const Timer555GroupPlan kMonostablePlan{
+    Timer555Page::Circuit::Monostable,
     {"monostableGroup", {0, 180, 3255, 3705}, "555 monostable"},
     {"monostableTitle", {180, 210, 2625, 255}, "555 MONOSTABLE"},
     {"monostableModeCaption", {150, 480, 1335, 225}, "Timing mode:"},
@@ -100,7 +111,7 @@ const Timer555GroupPlan kMonostablePlan{
     7,
     {"monostableDurationUnit", {1200, 1800, 225, 225}, "ms", Shown::Designing},
     {"monostableMaxDurationUnit", {1200, 2070, 225, 225}, "ms", Shown::RangeOnly},
-    {"monostableFormula", {90, 2490, 1395, 495}, nullptr},
+    {"monostableFormula", {90, 2490, 1395, 495}, nullptr, Shown::Designing},  // the ranges take its place
     9,  // as the astable's formula, which needs it
     {"monostableCapacitorBox", {2220, 2190, 405, 315}, "Monostable timing capacitor"},
     {"monostableCapacitorUnitList", {2610, 2190, 555, 315}, "Monostable capacitor unit"},
@@ -117,6 +128,14 @@ const Timer555GroupPlan kMonostablePlan{
     {nullptr, {}, nullptr},
     {},
     {{"monostablePulseResult", {420, 1770, 1380, 225}, "Monostable pulse duration", Shown::FromParts}},
+    {"monostableResistorToleranceCaption", {2220, 1110, 855, 195}, "Resistor", Shown::FromParts},
+    {"monostableResistorToleranceList", {2220, 1305, 855, 285}, "Monostable resistor tolerance", Shown::FromParts},
+    {"monostableCapacitorToleranceCaption", {2220, 2550, 855, 195}, "Capacitor", Shown::FromParts},
+    {"monostableCapacitorToleranceList", {2220, 2745, 855, 285}, "Monostable capacitor tolerance", Shown::FromParts},
+    {{"monostableWorstCaption", {150, 2490, 450, 225}, "Worst", Shown::FromParts},
+     {"monostableBuildsCaption", {150, 2730, 450, 225}, "95%", Shown::FromParts}},
+    {{"monostablePulseWorst", {600, 2490, 1290, 225}, "Monostable pulse, worst case", Shown::FromParts},
+     {"monostablePulseBuilds", {600, 2730, 1290, 225}, "Monostable pulse, 95% of builds", Shown::FromParts}},
     // The timing chain R1, (VR1), C on the vertical x = 1950.
     {{"monostableR1Body", Body(1860, 690), nullptr},
      {"monostableVr1Body", Body(1860, 1350), nullptr, Shown::RangeOnly}},
@@ -135,6 +154,7 @@ const Timer555GroupPlan kMonostablePlan{
 };
 
 const Timer555GroupPlan kAstablePlan{
+    Timer555Page::Circuit::Astable,
     {"astableGroup", {3240, 180, 3435, 3705}, "555 astable"},
     {"astableTitle", {150, 210, 2625, 255}, "555 ASTABLE"},
     {"astableModeCaption", {150, 480, 1335, 225}, "Astable mode:"},
@@ -151,7 +171,7 @@ const Timer555GroupPlan kAstablePlan{
     7,
     {"astableFrequencyUnit", {1230, 1770, 255, 255}, "Hz", Shown::Designing},
     {"astableMaxFrequencyUnit", {1230, 2070, 255, 255}, "Hz", Shown::RangeOnly},
-    {"astableFormula", {30, 2490, 1665, 495}, nullptr},
+    {"astableFormula", {30, 2490, 1665, 495}, nullptr, Shown::Designing},  // the ranges take its place
     9,  // the formula line is long for its box
     {"astableCapacitorBox", {2400, 3060, 405, 315}, "Astable timing capacitor"},
     {"astableCapacitorUnitList", {2790, 3060, 555, 315}, "Astable capacitor unit"},
@@ -175,6 +195,16 @@ const Timer555GroupPlan kAstablePlan{
      {"astableDutyResult", {600, 1770, 1080, 225}, "Astable duty cycle", Shown::FromParts},
      {"astableHighResult", {600, 2010, 1080, 225}, "Astable time high", Shown::FromParts},
      {"astableLowResult", {600, 2250, 1080, 225}, "Astable time low", Shown::FromParts}},
+    {"astableResistorToleranceCaption", {2430, 1080, 855, 195}, "Resistors", Shown::FromParts},
+    {"astableResistorToleranceList", {2430, 1275, 855, 285}, "Astable resistor tolerance", Shown::FromParts},
+    {"astableCapacitorToleranceCaption", {2430, 2025, 855, 195}, "Capacitor", Shown::FromParts},
+    {"astableCapacitorToleranceList", {2430, 2205, 855, 285}, "Astable capacitor tolerance", Shown::FromParts},
+    {{"astableWorstCaption", {150, 2490, 450, 225}, "Worst", Shown::FromParts},
+     {"astableBuildsCaption", {150, 2730, 450, 225}, "95%", Shown::FromParts}},
+    {{"astableFrequencyWorst", {600, 2490, 1470, 225}, "Astable frequency, worst case", Shown::FromParts},
+     {"astableFrequencyBuilds", {600, 2730, 1470, 225}, "Astable frequency, 95% of builds", Shown::FromParts},
+     {"astableDutyWorst", {2280, 2490, 1125, 225}, "Astable duty cycle, worst case", Shown::FromParts},
+     {"astableDutyBuilds", {2280, 2730, 1125, 225}, "Astable duty cycle, 95% of builds", Shown::FromParts}},
     // The timing chain R1, R2, (VR1), C on the vertical x = 2190.
     {{"astableR1Body", Body(2100, 690), nullptr},
      {"astableR2Body", Body(2100, 1620), nullptr},
@@ -232,13 +262,6 @@ Timer555Mode designerMode(Timer555Page::Mode mode) {
     return mode == Timer555Page::Mode::Range ? Timer555Mode::Range : Timer555Mode::Fixed;
 }
 
-void reportWith(kit::Messages& messages, QLineEdit* box, const std::string& prompt, QLabel* emptied) {
-    if (emptied != nullptr)
-        kit::reportFault(messages, box, prompt, {emptied});
-    else
-        kit::reportFault(messages, box, prompt, {});
-}
-
 }  // namespace
 
 Timer555Page::Timer555Page(QWidget* window, kit::Messages& messages)
@@ -284,7 +307,7 @@ void Timer555Page::build(Group& g, const Timer555GroupPlan& plan) {
     sort(g.maxInput, plan.maxInput);
     sort(caption(p, plan.unit), plan.unit);
     sort(caption(p, plan.maxUnit), plan.maxUnit);
-    g.formula = kit::label(p, plan.formula.name, plan.formula.rect, QString());
+    g.formula = static_cast<QLabel*>(sort(kit::label(p, plan.formula.name, plan.formula.rect, QString()), plan.formula));
     setPixelSize(g.formula, plan.formulaPixels);
     g.capacitor = kit::textBox(p, plan.capacitor.name, plan.capacitor.rect, QString(), text(plan.capacitor.text), 3);
     g.capacitorUnit = kit::list(p, plan.capacitorUnit.name, plan.capacitorUnit.rect, text(plan.capacitorUnit.text));
@@ -330,6 +353,31 @@ void Timer555Page::build(Group& g, const Timer555GroupPlan& plan) {
         g.results.push_back(static_cast<QLabel*>(sort(result, r)));
     }
 
+    auto toleranceList = [&](const Timer555Text& caption, const Timer555Text& t) {
+        QComboBox* list = kit::list(p, t.name, t.rect, text(t.text));
+        QLabel* c = static_cast<QLabel*>(sort(kit::label(p, caption.name, caption.rect, text(caption.text)), caption));
+        makeDrawingLabel(c);
+        c->setBuddy(list);
+        sort(list, t);
+        connect(list, &QComboBox::currentIndexChanged, this, [this, &g] { rangeParts(g); });
+        return list;
+    };
+    g.resistorTolerance = toleranceList(plan.resistorToleranceCaption, plan.resistorTolerance);
+    g.capacitorTolerance = toleranceList(plan.capacitorToleranceCaption, plan.capacitorTolerance);
+    std::vector<QLabel*> rowCaptions;
+    // Captions that label another label keep names of their own, so they are not spoken as what they label.
+    for (const Timer555Text& c : plan.rangeCaptions)
+        rowCaptions.push_back(
+            static_cast<QLabel*>(sort(kit::label(p, c.name, c.rect, text(c.text), text(c.text)), c)));
+    for (const Timer555Text& r : plan.ranges) {
+        QLabel* range = kit::label(p, r.name, r.rect, QString(), text(r.text));
+        kit::copyable(range);
+        kit::smallType(range);
+        g.ranges.push_back(static_cast<QLabel*>(sort(range, r)));
+    }
+    // Each row's caption names its first range; the others are spoken by their own names.
+    for (std::size_t i = 0; i < rowCaptions.size() && i < g.ranges.size(); ++i) rowCaptions[i]->setBuddy(g.ranges[i]);
+
     // What a screen reader says each box or list is for: the caption beside
     // it; the unit list has none, so its own name is spoken.
     inputCaption->setBuddy(g.input);
@@ -357,7 +405,7 @@ void Timer555Page::build(Group& g, const Timer555GroupPlan& plan) {
     connect(g.calculate, &QPushButton::clicked, this, [this, &g] {
         if (g.mode == Mode::FromParts)
             calculateFromParts(g);
-        else if (&g == &astable_)
+        else if (g.plan->circuit == Circuit::Astable)
             calculateAstable();
         else
             calculateMonostable();
@@ -365,13 +413,14 @@ void Timer555Page::build(Group& g, const Timer555GroupPlan& plan) {
 }
 
 // Left group before right; in each, mode, then the inputs top to bottom
-// (from parts: down the chain R1, R2, C), then the button.
+// (from parts: down the chain R1, R2, C, then the tolerances), then the button.
 void Timer555Page::setTabOrder() {
     std::vector<QWidget*> order;
     for (const Group* g : {&monostable_, &astable_}) {
         order.insert(order.end(), {g->fixedOption, g->rangeOption, g->partsOption, g->input, g->maxInput, g->r1Box});
         if (g->r2Box != nullptr) order.push_back(g->r2Box);
-        order.insert(order.end(), {g->capacitor, g->capacitorUnit, g->calculate});
+        order.insert(order.end(),
+                     {g->capacitor, g->capacitorUnit, g->resistorTolerance, g->capacitorTolerance, g->calculate});
     }
     for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -393,6 +442,15 @@ void Timer555Page::startUp(Group& g) {
     g.capacitorUnit->addItems(plan.units);
     g.capacitorUnit->setCurrentIndex(plan.startUnit);
     g.formula->setText(text(plan.formulaText));
+    for (auto [list, entries, start] : {std::tuple(g.resistorTolerance, kResistorTolerances.data(),
+                                                   std::size(kResistorTolerances)),
+                                        std::tuple(g.capacitorTolerance, kCapacitorTolerances.data(),
+                                                   std::size(kCapacitorTolerances))}) {
+        list->clear();
+        for (std::size_t i = 0; i < start; ++i) list->addItem(kit::qs(entries[i]));
+    }
+    g.resistorTolerance->setCurrentIndex(kStartResistorTolerance);
+    g.capacitorTolerance->setCurrentIndex(kStartCapacitorTolerance);
 }
 
 // The first box of the left group in its mode.
@@ -405,8 +463,10 @@ void Timer555Page::setMode(Group& g, Mode mode) {
     showControlsFor(g);
     // The capacitor may have changed since the last results: they go, the
     // typed parts stay.
-    if (mode == Mode::FromParts)
+    if (mode == Mode::FromParts) {
         for (QLabel* r : g.results) r->clear();
+        showRanges(g, std::nullopt);
+    }
     if (g.plan->switchEmptiesValues) {
         g.r1Value->clear();
         g.r2Value->clear();
@@ -427,24 +487,72 @@ void Timer555Page::showControlsFor(Group& g) {
     g.input->setAccessibleName(text(range ? g.plan->minInputName : g.plan->input.text));
 }
 
+// A failed check of either group, handed back through its own boxes and labels.
+template <typename Check>
+void Timer555Page::report(Group& g, const Timer555Failure<Check>& failure) {
+    Page::report(
+        failure,
+        [&g](Timer555Box box) {
+            switch (box) {
+                case Timer555Box::Input: return g.input;
+                case Timer555Box::MaxInput: return g.maxInput;
+                case Timer555Box::R1: return g.r1Box;
+                case Timer555Box::R2: return g.r2Box != nullptr ? g.r2Box : g.capacitor;
+                case Timer555Box::Capacitor: break;
+            }
+            return g.capacitor;
+        },
+        [&g](Timer555Label label) {
+            switch (label) {
+                case Timer555Label::R1Value: return std::vector<QLabel*>{g.r1Value};
+                case Timer555Label::R2Value:
+                    return g.r2Value != nullptr ? std::vector<QLabel*>{g.r2Value} : std::vector<QLabel*>();
+                case Timer555Label::VR1Value: return std::vector<QLabel*>{g.vr1Value};
+                case Timer555Label::Results: break;
+            }
+            std::vector<QLabel*> results = g.results;
+            results.insert(results.end(), g.ranges.begin(), g.ranges.end());
+            return results;
+        });
+}
+
+// The ranges of the parts on screen, or none.
+void Timer555Page::showRanges(Group& g, const std::optional<PartsRanges>& ranges) {
+    for (std::size_t i = 0; i < g.ranges.size(); ++i)
+        g.ranges[i]->setText(ranges && i < ranges->texts.size() ? kit::qs(ranges->texts[i]) : QString());
+    if (!ranges) g.shownParts.reset();
+}
+
+void Timer555Page::rangeParts(Group& g) {
+    if (!g.shownParts) return;
+    const int r = g.resistorTolerance->currentIndex(), c = g.capacitorTolerance->currentIndex();
+    showRanges(g, g.plan->circuit == Circuit::Astable ? AstableRanges(*g.shownParts, r, c)
+                                                      : MonostableRanges(*g.shownParts, r, c));
+}
+
 // Both groups alike: the boxes as read, then the results; at the first
 // failed check every result is emptied and the box pointed at selected.
 void Timer555Page::calculateFromParts(Group& g) {
-    const bool astable = &g == &astable_;
+    const bool astable = g.plan->circuit == Circuit::Astable;
     const int unit = g.capacitorUnit->currentIndex();
+    const int r = g.resistorTolerance->currentIndex(), c = g.capacitorTolerance->currentIndex();
     const PartsOutcome out =
-        astable ? AstableFromParts(kit::textOf(g.r1Box), kit::textOf(g.r2Box), kit::textOf(g.capacitor), unit)
-                : MonostableFromParts(kit::textOf(g.r1Box), kit::textOf(g.capacitor), unit);
+        astable ? AstableFromParts(kit::textOf(g.r1Box), kit::textOf(g.r2Box), kit::textOf(g.capacitor), unit, r, c)
+                : MonostableFromParts(kit::textOf(g.r1Box), kit::textOf(g.capacitor), unit, r, c);
 
     if (out.r1Text) g.r1Box->setText(kit::qs(*out.r1Text));
     if (out.r2Text) g.r2Box->setText(kit::qs(*out.r2Text));
     if (out.capText) g.capacitor->setText(kit::qs(*out.capText));
-    for (std::size_t i = 0; i < g.results.size(); ++i)
-        g.results[i]->setText(i < out.results.size() ? kit::qs(out.results[i]) : QString());
+    for (std::size_t i = 0; i < g.results.size() && i < out.results.size(); ++i)
+        g.results[i]->setText(kit::qs(out.results[i]));
 
-    if (!out.failed) return;
-    QLineEdit* const boxes[] = {g.r1Box, g.r2Box, g.capacitor};  // in PartsBox order
-    kit::reportFault(messages_, boxes[static_cast<int>(out.box)], out.prompt, {});
+    if (out.failure) {
+        g.shownParts.reset();
+        report(g, *out.failure);
+        return;
+    }
+    g.shownParts = out.parts;
+    showRanges(g, out.ranges);
 }
 
 // ---- monostable -----------------------------------------------------------------
@@ -461,20 +569,7 @@ void Timer555Page::calculateMonostable() {
     if (out.maxDurText) m.maxInput->setText(kit::qs(*out.maxDurText));
     if (out.vr1Text) m.vr1Value->setText(kit::qs(*out.vr1Text));
 
-    if (!out.failed) return;
-    QLineEdit* box = m.capacitor;
-    QLabel* emptied = nullptr;
-    switch (*out.failed) {
-        case Monostable555Check::Dur: box = m.input; break;
-        case Monostable555Check::MaxDur:
-        case Monostable555Check::Order: box = m.maxInput; break;
-        case Monostable555Check::CapZero:
-        case Monostable555Check::R1Low:
-        case Monostable555Check::R1High: emptied = m.r1Value; break;
-        case Monostable555Check::VR1Low:
-        case Monostable555Check::VR1High: emptied = m.vr1Value; break;
-    }
-    reportWith(messages_, box, out.prompt, emptied);
+    if (out.failure) report(m, *out.failure);
 }
 
 // ---- astable ------------------------------------------------------------------
@@ -489,20 +584,8 @@ void Timer555Page::calculateAstable() {
     if (out.r2Text) a.r2Value->setText(kit::qs(*out.r2Text));
     if (out.vr1Text) a.vr1Value->setText(kit::qs(*out.vr1Text));
 
-    if (out.failed) {
-        QLineEdit* box = a.capacitor;
-        QLabel* emptied = nullptr;
-        switch (*out.failed) {
-            case Astable555Check::Freq: box = a.input; break;
-            case Astable555Check::MaxFreq:
-            case Astable555Check::Order: box = a.maxInput; break;
-            case Astable555Check::CapZero:
-            case Astable555Check::R2Low:
-            case Astable555Check::R2High: emptied = a.r2Value; break;
-            case Astable555Check::VR1Low:
-            case Astable555Check::VR1High: emptied = a.vr1Value; break;
-        }
-        reportWith(messages_, box, out.prompt, emptied);
+    if (out.failure) {
+        report(a, *out.failure);
         return;
     }
     if (out.r1Text) a.r1Value->setText(kit::qs(*out.r1Text));

@@ -4,9 +4,11 @@
 // resistors, what the circuit does.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "pages/page.h"
+#include "pages/timer555/timer555_calc.h"
 
 class QComboBox;
 class QGroupBox;
@@ -31,6 +33,8 @@ public:
     // How a group works: designing for one value, or for a range trimmed by
     // a pot; or working out what the parts at hand do.
     enum class Mode { Fixed, Range, FromParts };
+    // Which circuit a group designs.
+    enum class Circuit { Monostable, Astable };
 
     Timer555Page(QWidget* window, kit::Messages& messages);
     void startUp() override;
@@ -75,6 +79,12 @@ private:
         QLineEdit* r2Box = nullptr;
         std::vector<QLabel*> results;
         std::vector<QWidget*> partsControls;
+        // The tolerances of the parts, the ranges of the results, and the
+        // parts they were worked out for (none while no range shows).
+        QComboBox* resistorTolerance = nullptr;
+        QComboBox* capacitorTolerance = nullptr;
+        std::vector<QLabel*> ranges;
+        std::optional<Timer555Parts> shownParts;
         kit::Line* leadToCapacitor = nullptr;  // from the foot of the last fixed resistor, or of VR1
     };
 
@@ -84,6 +94,10 @@ private:
     void showControlsFor(Group& g);
     void setTabOrder();
     void calculateFromParts(Group& g);
+    template <typename Check>
+    void report(Group& g, const Timer555Failure<Check>& failure);
+    void showRanges(Group& g, const std::optional<PartsRanges>& ranges);
+    void rangeParts(Group& g);
 
     Group monostable_;
     Group astable_;

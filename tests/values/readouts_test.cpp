@@ -15,6 +15,7 @@ TEST(TimingReadouts, FrequencyTimeAndDutyCycle) {
         {ohm::TimeText(0.50347e-3), "503 µs"},
         {ohm::PartText(10.1e6), "10.1M"},
         {ohm::DutyCycleText(-1e-9), "0.0%"},
+        {ohm::DutyCycleText(0.5625), "56.3%"},  // Mended: halves went to even
         {ohm::DutyCycleText(NAN), "0.0%"},
         {ohm::DutyCycleText(INFINITY), "100.0%"},
     };

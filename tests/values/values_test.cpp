@@ -148,6 +148,7 @@ TEST(ToleranceRangeText, BothEndsToFourFigures) {
     EXPECT_EQ(ohm::ToleranceRangeText(4700, 5), "4.465K to 4.935K");
     EXPECT_EQ(ohm::ToleranceRangeText(10000, 1), "9.9K to 10.1K");
     EXPECT_EQ(ohm::ToleranceRangeText(10000, 0.05), "9.995K to 10.01K");  // an exact half rounds up
+    EXPECT_EQ(ohm::ToleranceRangeText(24.9F, 5), "23.66 to 26.15");  // Mended: 26.145 read 26.14
     EXPECT_EQ(ohm::ToleranceRangeText(10e6, 5), "9.5M to 10.5M");
     EXPECT_EQ(ohm::ToleranceRangeText(0.47, 20), "0.376 to 0.564");
 }

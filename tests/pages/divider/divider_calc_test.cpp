@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -22,10 +23,10 @@ std::string Shown(const DividerResult& r, bool fit = false) {
     };
     std::string s = r.vs1Text.value_or("-") + " " + r.vs2Text.value_or("-") + " | " + join(r.tapText) + " | ";
     if (fit) s.clear();
-    if (r.fault) {
-        const std::string box[] = {"Vs1", "Vs2", "Tap" + std::to_string(r.fault->tap)};
-        return s + box[static_cast<int>(r.fault->box)] + (r.fault->select ? " selected: " : " focused: ") +
-               r.fault->message;
+    if (r.failure) {
+        const std::string box[] = {"Vs1", "Vs2", "Tap1", "Tap2", "Tap3", "Tap4"};
+        return s + box[static_cast<int>(r.failure->box)] + (r.failure->select ? " selected: " : " focused: ") +
+               r.failure->prompt;
     }
     s += join(r.captions) + " | " + join(r.fittedTapText);
     if (fit) s += " | " + r.cost->largestTapErrorText + ", " + r.cost->currentText;
@@ -99,10 +100,48 @@ const Row kRows[] = {
 
 TEST(Divider, ShowsTheChainAndItsCostOrStopsAtTheFirstFault) {
     for (const Row& row : kRows) {
-        DividerInput in{static_cast<int>(row.taps.size()), row.vs1, row.vs2, {}, row.current, row.series, row.best};
+        DividerInput in{static_cast<int>(row.taps.size()), row.vs1, row.vs2, {}, row.current, row.series, row.best, {}};
         for (size_t i = 0; i < row.taps.size(); ++i) in.tap[i] = row.taps[i];
         EXPECT_EQ(Shown(CalcDivider(in), row.fit), row.shown);
     }
+}
+
+// Each tap: nominal [worst case] (95% of builds) at six figures, then the two lines under the tap box.
+std::string Ranged(const std::vector<TapRange>& ranges) {
+    std::string s;
+    char buffer[160];
+    for (const TapRange& r : ranges) {
+        std::snprintf(buffer, sizeof buffer, "%.6g [%.6g, %.6g] (%.6g, %.6g) %s %s|", r.nominal, r.worst.low,
+                      r.worst.high, r.builds.low, r.builds.high, r.worstText.c_str(), r.buildsText.c_str());
+        s += buffer;
+    }
+    return s;
+}
+
+// Worked by hand (worst case) and by an independent model of the draw (95% of builds).
+TEST(Divider, WhereTheTapsOfRealPartsLie) {
+    constexpr int k1 = 3, k5 = 5;
+    struct RangeRow { float vs1, vs2; std::vector<float> ohms; int tolerance; std::string shown; };
+    const RangeRow rows[] = {
+        {15, 0, {11e3F, 910, 2.7e3F}, k1, "3.70637 [3.65084, 3.76246] (3.66773, 3.74538) 3.65v–3.76v 3.67v–3.75v|"
+                                          "2.77207 [2.72716, 2.81756] (2.7387, 2.80526) 2.73v–2.82v 2.74v–2.81v|"},
+        {15, 0, {11e3F, 910, 2.7e3F}, k5, "3.70637 [3.43419, 3.99266] (3.51636, 3.90525) 3.43v–3.99v 3.52v–3.91v|"
+                                          "2.77207 [2.553, 3.00541] (2.6078, 2.94084) 2.55v–3.01v 2.61v–2.94v|"},
+        // The same chain turned round, Vs2 the higher rail: the extremes swap ends, the range does not.
+        {0, 15, {2.7e3F, 910, 11e3F}, k1, "2.77207 [2.72716, 2.81756]"},
+        {10, 0, {47e3F, 47e3F}, k5, "5 [4.75, 5.25] (4.80191, 5.19071) 4.75v–5.25v 4.8v–5.19v|"},
+        {12, 0, {27e3F, 27e3F, 27e3F, 27e3F}, k1, "9 [8.95477, 9.04478] (8.97225, 9.02746) 8.95v–9.04v 8.97v–9.03v|"
+                                                  "6 [5.94, 6.06] (5.96677, 6.03333) 5.94v–6.06v 5.97v–6.03v|"
+                                                  "3 [2.95522, 3.04523] (2.97247, 3.02696) 2.96v–3.05v 2.97v–3.03v|"},
+        {9, 0, {46.4e3F, 30.9e3F, 15.4e3F}, k1, "4.49515 [4.45015, 4.54015] (4.4646, 4.52591) 4.45v–4.54v 4.46v–4.53v|"
+                                                "1.49515 [1.47038, 1.52025] (1.47873, 1.51151) 1.47v–1.52v 1.48v–1.51v|"},
+    };
+    for (const RangeRow& r : rows) {
+        const std::string shown = Ranged(DividerTapRanges(r.vs1, r.vs2, r.ohms, r.tolerance));
+        EXPECT_EQ(shown.substr(0, r.shown.size()), r.shown);
+    }
+    EXPECT_EQ(DividerTapRanges(15, 0, {11e3F, 910, 2.7e3F}, k1)[0].description,
+              "Tap 1, worst case 3.65v to 3.76v, 95% of builds 3.67v to 3.75v");
 }
 
 }  // namespace

@@ -110,6 +110,36 @@ TEST(DividerPage, SeriesClickRestoresOnlyTapsLeftAsCalculated) {
     EXPECT_EQ(p.shown(), "R1 R2 R3 / 10v|0v|6v|3v");
 }
 
+// Mended: a second press measured the chain against the taps it had written, so the tap error shrank. The
+// boxes still showing the fit stand for what was asked; an edited box is asked for itself. Every press shows
+// the ranges under the taps and speaks them with the tap; a tolerance re-ranges the chain, a failed check empties.
+TEST(DividerPage, PressingAgainMeasuresAgainstWhatWasAsked) {
+    Page p;
+    p.addTap();
+    type(p.tap(1), QStringLiteral("7v"));
+    type(p.tap(2), QStringLiteral("3v"));
+    click(p.w.option("E12 series"));
+    auto spoken = [&p] { return QAccessible::queryAccessibleInterface(p.tap(2))->text(QAccessible::Description).toStdString(); };
+    auto ranges = [&p] {
+        return p.w.label("Tap 1 worst case")->text().toStdString() + " " + p.w.label("Tap 1, 95% of builds")->text().toStdString();
+    };
+    for (int press = 0; press < 3; ++press) {
+        p.calculate();
+        EXPECT_EQ(p.shown() + " / " + p.cost().substr(0, 5), "27K 39K 27K / 10v|0v|7.1v|2.91v / 97 mV") << press;
+    }
+    // 27K 39K 27K at 20%: tap 1 from 10 x 52.8 / 85.2 to 10 x 79.2 / 100.8, tap 2 from 21.6 / 100.8 to 32.4 / 85.2.
+    pick(p.w.list("Tolerance"), 7);
+    EXPECT_EQ(ranges() + " / " + spoken(),
+              "6.2v–7.86v 6.52v–7.64v / Tap 2, worst case 2.14v to 3.8v, 95% of builds 2.37v to 3.46v");
+    type(p.tap(1), QStringLiteral("7.09v"));  // edited taps are asked for themselves: 7.0968 misses by 7 mV
+    type(p.tap(2), QStringLiteral("2.9v"));
+    p.calculate();
+    EXPECT_EQ(p.shown() + " / " + p.cost().substr(0, 4), "27K 39K 27K / 10v|0v|7.1v|2.91v / 7 mV");
+    type(p.w.box(kVs1), QStringLiteral("1000"));
+    p.calculate();
+    EXPECT_EQ(ranges() + spoken(), " ");
+}
+
 // A fit on the screen: the taps the chain gives written into the boxes, the largest tap error and the current,
 // each resistor's power by pointer and screen reader, a body over 0.25 W. Ticking or unticking the best fit
 // brings the asked-for taps back and forgets the values and what they cost; when no chain qualifies the page

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -50,8 +52,8 @@ TEST(CalcAstable555, ResultsOrFirstFailedCheck) {
     };
     for (const Row& r : rows) {
         const auto out = ohm::CalcAstable555(r.cap, r.unit, r.f1, r.f2 ? r.f2 : "", ModeFor(r.f2));
-        EXPECT_EQ(out.failed, r.failed) << r.f1;
-        EXPECT_EQ(Shown(out.prompt, {out.freqText, out.r2Text, out.vr1Text, out.r1Text}), r.shown);
+        EXPECT_EQ(ohm::CheckOf(out.failure), r.failed) << r.f1;
+        EXPECT_EQ(Shown(ohm::PromptOf(out.failure), {out.freqText, out.r2Text, out.vr1Text, out.r1Text}), r.shown);
     }
 }
 
@@ -80,14 +82,14 @@ TEST(CalcMonostable555, ResultsOrFirstFailedCheck) {
     };
     for (const Row& r : rows) {
         const auto out = ohm::CalcMonostable555(r.d1, r.d2 ? r.d2 : "", r.cap, r.unit, ModeFor(r.d2));
-        EXPECT_EQ(out.failed, r.failed) << r.d1;
-        EXPECT_EQ(Shown(out.prompt, {out.durText, out.capText, out.r1Text, out.maxDurText, out.vr1Text}), r.shown);
+        EXPECT_EQ(ohm::CheckOf(out.failure), r.failed) << r.d1;
+        EXPECT_EQ(Shown(ohm::PromptOf(out.failure), {out.durText, out.capText, out.r1Text, out.maxDurText, out.vr1Text}), r.shown);
     }
 }
 
 // What a run from parts shows: the message, the boxes written back ("-" when not), then the results.
 std::string FromParts(const ohm::PartsOutcome& out) {
-    std::string s = Shown(out.prompt, {out.r1Text, out.r2Text, out.capText}) + "|";
+    std::string s = Shown(ohm::PromptOf(out.failure), {out.r1Text, out.r2Text, out.capText}) + "|";
     for (const std::string& r : out.results) s += " " + r;
     return s;
 }
@@ -100,7 +102,7 @@ std::string OutOfRange(const std::string& part, const std::string& read, const s
 // Astable: f = 1.44 / ((R1 + 2 R2) C); duty (R1 + R2) / (R1 + 2 R2); high duty / f, low the rest.
 // Monostable (no R2): t = 1.1 R1 C; the capacitor box is written back as read, as the designer writes it.
 TEST(FromParts, ResultsOrFirstFailedCheck) {
-    using C = ohm::PartsCheck; using B = ohm::PartsBox;
+    using C = ohm::PartsCheck; using B = ohm::Timer555Box;
     struct Row { const char *r1, *r2, *cap; int unit; std::optional<C> failed; B box; std::string shown; };
     const Row rows[] = {
         {"1K", "71.5K", "10", kNf, {}, B::R1, "1K 71.5K - | 1 kHz 50.3% 503 µs 497 µs"},  // 72.5K / 144K
@@ -117,15 +119,52 @@ TEST(FromParts, ResultsOrFirstFailedCheck) {
         {"90.9K", nullptr, "10", 0, {}, B::R1, "90.9K - 10 | 1 ms"},  // 0.9999 ms to three figures
         {"1k", nullptr, ".01", 0, {}, B::R1, "1K - .01 | 11 ns"},       // the shortest a 3-figure box allows
         {"10M", nullptr, "999", 1, {}, B::R1, "10M - 999 | 11000 s"},  // the longest
+        // Mended: exact halves of the third figure went either way (6.435 s, a time high of 2.875 us), and the
+        // time low above 99% duty came from a single-precision duty: R2 C / 1.44 is 8.406 ns.
+        {"390K", nullptr, "15", 1, {}, B::R1, "390K - 15 | 6.44 s"},
+        {"15K", "100K", "36", kPf, {}, B::R1, "15K 100K - | 186 kHz 53.5% 2.88 µs 2.5 µs"},
+        {"10M", "1.78K", "6.8", kPf, {}, B::R1, "10M 1.78K - | 21.2 kHz 100.0% 47.2 µs 8.41 ns"},
         {"10000010", nullptr, "10", 0, C::R1High, B::R1, OutOfRange("R1", "10M", " above 10M" + kLower) + " | - - - |"},
         {"1K", nullptr, "", 0, C::CapZero, B::Capacitor, ohm::CapZeroPrompt() + " | 1K - 0 |"},
     };
     for (const Row& r : rows) {
         const auto out = r.r2 ? ohm::AstableFromParts(r.r1, r.r2, r.cap, r.unit)
                               : ohm::MonostableFromParts(r.r1, r.cap, r.unit);
-        EXPECT_EQ(out.failed, r.failed) << r.r1 << " " << (r.r2 ? r.r2 : "");
-        EXPECT_EQ(out.failed ? out.box : r.box, r.box) << r.r1;
+        EXPECT_EQ(ohm::CheckOf(out.failure), r.failed) << r.r1 << " " << (r.r2 ? r.r2 : "");
+        EXPECT_EQ(out.failure ? out.failure->box : r.box, r.box) << r.r1;
         EXPECT_EQ(FromParts(out), r.shown);
+    }
+}
+
+// Each figure: nominal [worst case] (95% of builds) at six figures, then what the page writes for the two ranges.
+// Worst cases by hand from the circuit's extremes, 95% of builds from an independent model of the draw.
+TEST(FromParts, WhereTheResultsOfRealPartsLie) {
+    constexpr int r1 = 2, r5 = 4, c10 = 3, c20 = 4;
+    struct Row { ohm::Timer555Parts parts; int rTol, cTol; std::string shown; };
+    const Row rows[] = {
+        {{1e3, 71.5e3, 10}, r1, c10, "1000 [900.09, 1122.33] (912.072, 1105.36) 900 Hz to 1.12 kHz "
+                                     "912 Hz to 1.11 kHz|0.503472 [0.503404, 0.503542] (0.503419, 0.503526)"},
+        {{4.7e3, 47e3, 100}, r1, c10, "145.897 [131.32, 163.745] (133.072, 161.27) 131 Hz to 164 Hz 133 Hz to 161 Hz|"
+                                      "0.52381 [0.52336, 0.524267] (0.52346, 0.524165)"},
+        {{4.7e3, 47e3, 100}, r5, c20, "145.897 [115.791, 191.969] (120.713, 182.052) 116 Hz to 192 Hz 121 Hz to 182 Hz|"
+                                      "0.52381 [0.52164, 0.526185] (0.522111, 0.525642)"},
+        {{90.9e3, 0, 10}, r1, c10, "0.0009999 [0.000890911, 0.00111089] (0.000904424, 0.00109583) 891 µs to 1.11 ms "
+                                   "904 µs to 1.1 ms|"},
+        {{90.9e3, 0, 10}, r5, c20, "0.0009999 [0.000759924, 0.00125987] (0.00079973, 0.00120954) 760 µs to 1.26 ms "
+                                   "800 µs to 1.21 ms|"},
+    };
+    for (const Row& r : rows) {
+        const ohm::PartsRanges ranges = r.parts.r2 > 0 ? ohm::AstableRanges(r.parts, r.rTol, r.cTol)
+                                                       : ohm::MonostableRanges(r.parts, r.rTol, r.cTol);
+        std::string s;
+        char buffer[120];
+        for (std::size_t i = 0; i < ranges.figures.size(); ++i) {
+            const ohm::PartsSpread& f = ranges.figures[i];
+            std::snprintf(buffer, sizeof buffer, "%.6g [%.6g, %.6g] (%.6g, %.6g)", f.nominal, f.worst.low, f.worst.high,
+                          f.builds.low, f.builds.high);
+            s += buffer + (i == 0 ? " " + ranges.texts[0] + " " + ranges.texts[1] : "") + "|";
+        }
+        EXPECT_EQ(s.substr(0, r.shown.size()), r.shown);
     }
 }
 

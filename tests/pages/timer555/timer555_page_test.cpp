@@ -80,14 +80,20 @@ TEST_F(Timer555Page, FromPartsInBothGroups) {
     const Group groups[] = {
         // 1.1 x 90.9K x 10 nF = 0.9999 ms.
         {"Monostable from parts", "Monostable fixed duration", "Pulse duration, milliseconds", "Calculate monostable",
-         "Monostable timing capacitor", {"Monostable R1"}, {"90.9k"}, {"Monostable pulse duration"}, "90.9K|1 ms|",
+         "Monostable timing capacitor", {"Monostable R1"}, {"90.9k"},
+         {"Monostable pulse duration", "Monostable pulse, worst case", "Monostable pulse, 95% of builds"},
+         "90.9K|1 ms|891 µs to 1.11 ms|904 µs to 1.1 ms|",
          "Monostable R1", "999",
          ohm::TwoPart("Range Error:  R1 =  999ohms", "R1 below 1K - use a higher resistor value")},
-        // 1.44 / ((4.7K + 94K) x 10 nF) = 1.46 kHz; duty 51.7K / 98.7K.
+        // 1.44 / ((4.7K + 94K) x 10 nF) = 1.46 kHz; duty 51.7K / 98.7K. At 1% and 10%: 1.44 / (98.7K x 1.01 x
+        // 11 nF) to 1.44 / (98.7K x 0.99 x 9 nF); 95% of builds ten times the 100 nF figures of the calc table.
         {"Astable from parts", "Astable fixed frequency", "Frequency, hertz", "Calculate astable",
          "Astable timing capacitor", {"Astable R1", "Astable R2"}, {"4K7", "47k"},
-         {"Astable frequency", "Astable duty cycle", "Astable time high", "Astable time low"},
-         "4K7|47K|1.46 kHz|52.4%|359 µs|326 µs|", "Astable timing capacitor", "0", ohm::CapZeroPrompt()},
+         {"Astable frequency", "Astable duty cycle", "Astable time high", "Astable time low",
+          "Astable frequency, worst case", "Astable frequency, 95% of builds", "Astable duty cycle, worst case",
+          "Astable duty cycle, 95% of builds"},
+         "4K7|47K|1.46 kHz|52.4%|359 µs|326 µs|1.31 kHz to 1.64 kHz|1.33 kHz to 1.61 kHz|52.3% to 52.4%|"
+         "52.3% to 52.4%|", "Astable timing capacitor", "0", ohm::CapZeroPrompt()},
     };
     for (const Group& g : groups) {
         SCOPED_TRACE(g.option);
