@@ -1,23 +1,13 @@
 #!/usr/bin/python3
-"""Uses Ohmbench through the accessibility bus (AT-SPI) as a screen reader
-user would, with the Orca screen reader running beside it, page by page and
-mode by mode as the table of page modes (../page_modes.json) lists them.
-
-For each mode, on one start of the program per page, the mode's steps are
-taken (options chosen through their accessible action), the controls its
-options show and hide are looked for, and Tab walks the page once. At every
-stop the accessibility tree and what Orca says (read from its debug log)
-are both checked:
-- the stop has a role, a name that no other stop shares and, for boxes,
-  lists and spin buttons, a value; an option it lands on is the chosen one;
-- Orca speaks it by more than a symbol ("C", "#1", "Vs1"), a role or a
-  value, by the name the control carries, and unlike every other stop.
-Then the arrow keys move among each option group and choose as they go.
-On a second start, the page's worked examples run one after another and
-their results are read back; failures open a message box whose text is
-read and which OK closes.
-Usage: walk_test.py <ohmbench program>; WALK_PAGES=divider,resistors walks
-only those pages."""
+"""Uses Ohmbench through AT-SPI with the Orca screen reader beside it, page
+by page and mode by mode as ../page_modes.json lists them, on one start of
+the program per page: each mode's steps, the controls its options show and
+hide, then one Tab round where every stop is checked in the tree (a role, a
+name of its own, a value; an option it lands on is the chosen one) and as
+Orca says it (more than a symbol, role or value; by its name; unlike every
+other stop). Then the arrow keys in each option group, and, on a second
+start, the worked examples, read back.
+Usage: walk_test.py <ohmbench>; WALK_PAGES=divider,resistors walks only those."""
 import json
 import os
 import pathlib
@@ -116,16 +106,40 @@ def answers_to(acc, name):
     return name in (acc.name, acc.description, spoken(acc)) or name in captions(acc)
 
 
-def find(app, role, name):
-    """The showing control with this role that answers to this name."""
-    return pyatspi.findDescendant(
-        app, lambda a: a is not None and a.getRoleName() == role and showing(a) and answers_to(a, name),
-        breadth_first=True)
+KNOWN = {}  # per program: each control by role, with the names it answered to when first met
+
+
+def known(app, role):
+    """The program's controls of this role: every one exists from the start,
+    so the tree is searched once per program; names are asked again live."""
+    if KNOWN.get("app") is not app:
+        KNOWN.clear()
+        KNOWN["app"] = app
+        for acc in pyatspi.findAllDescendants(app, lambda a: a is not None):
+            try:
+                names = {acc.name, acc.description, spoken(acc)} | set(captions(acc))
+                KNOWN.setdefault(acc.getRoleName(), []).append((acc, names))
+            except Exception:
+                continue
+    return KNOWN.get(role, [])
+
+
+def find(app, role, name, shown=True):
+    """The showing control with this role that answers to this name (those
+    that answered to it before are asked first)."""
+    candidates = known(app, role)
+    ordered = [a for a, names in candidates if name in names] + [a for a, names in candidates if name not in names]
+    for acc in ordered:
+        try:
+            if answers_to(acc, name) and (not shown or showing(acc)):
+                return acc
+        except Exception:
+            continue
+    return None
 
 
 def present(app, role, name):
-    return pyatspi.findDescendant(
-        app, lambda a: a is not None and a.getRoleName() == role and answers_to(a, name)) is not None
+    return find(app, role, name, shown=False) is not None
 
 
 def focused(app, candidates=None):
@@ -199,32 +213,46 @@ def open_page(program, tab):
     do_action(tabs.getChildAtIndex(names.index(tab)), "Press")
 
 
-def same(a, b):
-    return (a.getRoleName(), spoken(a), a.getIndexInParent()) == (b.getRoleName(), spoken(b), b.getIndexInParent())
+def stops_showing(app):
+    """Every showing control that can take the keyboard."""
+    return pyatspi.findAllDescendants(app, lambda a: a is not None and a.getState().contains(
+        pyatspi.STATE_FOCUSABLE) and showing(a))
 
 
-def within(inner, outer):
-    """True when `inner` is `outer` or inside it (an editable list's field)."""
-    while inner is not None:
-        if same(inner, outer):
+def tab_to(app, acc):
+    """Tabs until the control (or a part of it) has the keyboard focus."""
+    ident = (acc.getRoleName(), spoken(acc), acc.getIndexInParent())
+    candidates = stops_showing(app)
+    for _ in range(60):
+        at = focused(app, candidates) or focused(app)
+        while at is not None and (at.getRoleName(), spoken(at), at.getIndexInParent()) != ident:
+            at = at.parent
+        if at is not None:
             return True
-        inner = inner.parent
+        key(XK_TAB)
     return False
 
 
 def pick(app, acc, entry):
     """Chooses a list entry from the keyboard, as a screen reader user does:
-    give the list the focus, then Down (or Up) until it reads the entry."""
-    acc.queryComponent().grabFocus()
-    if not wait_for(lambda: within(focused(app), acc), timeout=2):
-        return False
+    Tab to the list, then Down (or Up) until it reads the entry."""
+    if acc.name == entry:
+        return True
+    for attempt in range(2):
+        if not tab_to(app, acc):
+            return False
+        before = acc.name
+        key(XK_DOWN)
+        if wait_for(lambda: acc.name != before, timeout=2):
+            break
+        activate(app)  # the keys went nowhere: the window had lost the keyboard
     for arrow in (XK_DOWN, XK_UP):
         for _ in range(40):
             if acc.name == entry:
                 return True
             before = acc.name
             key(arrow)
-            if not wait_for(lambda: acc.name != before, timeout=1):  # the end of the list
+            if not wait_for(lambda: acc.name != before, timeout=2):  # the end of the list
                 break
     return acc.name == entry
 
@@ -255,8 +283,7 @@ def take(app, steps, where):
         elif verb in ("type", "enter"):
             acc.queryEditableText().setTextContents(step[2])
             if verb == "enter":
-                acc.queryComponent().grabFocus()
-                wait_for(lambda: within(focused(app), acc), timeout=2)
+                tab_to(app, acc)
                 key(XK_RETURN)
         elif verb == "pick":
             check(pick(app, acc, step[2]), what + ": the entry is chosen (reads %r)" % acc.name)
@@ -281,13 +308,9 @@ ROLE_WORDS = re.compile(r"\b(not )?(selected |checked |pressed )?(radio button|c
 # States Orca reads out, and the selected text it reads before "selected".
 STATE_WORDS = re.compile(r"(\S+ )?\bselected\b|\b(read only|editable|not checked|checked|unavailable|expanded|"
                          r"collapsed|required)\b", re.I)
-# Starts Orca as its own command does, with two changes. Its debug log is
-# written through a block buffer; line buffering lets each stop's speech be
-# read as soon as it is said. And Orca looks for other copies of itself by
-# name across the whole user, refusing to start beside one (or, told to
-# replace it, killing it): this one has a display and buses of its own, so a
-# person's own screen reader, or another walk, is neither in its way nor
-# ended by it.
+# Starts Orca as its own command does, but with its debug log line-buffered
+# (each stop's speech is read as soon as it is said), and blind to other
+# copies of itself: this one has its own display and buses.
 LAUNCHER = """
 import builtins, runpy, sys
 _open = builtins.open
@@ -318,16 +341,13 @@ class Orca:
         env = dict(os.environ, HOME=str(self.scratch), XDG_CONFIG_HOME=str(self.scratch / "config"),
                    XDG_DATA_HOME=str(self.scratch / "data"), XDG_CACHE_HOME=str(self.scratch / "cache"),
                    GSETTINGS_BACKEND="memory")
-        # Speech, braille and sounds off: no synthesiser or braille display
-        # runs here, and Orca logs what it would say all the same. Key echo
-        # off: only what each stop is called is logged.
+        # No synthesiser, braille or key echo: Orca logs what it would say.
         args = [sys.executable, "-c", LAUNCHER, shutil.which("orca"), "-u",
                 str(self.scratch / "prefs"), "-d", "speech", "-d", "braille", "-d", "sound", "-d", "key-echo",
                 "--debug-file", str(self.log)]
         self.process = subprocess.Popen(args, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                                         start_new_session=True)
-        # Ready once it listens for focus changes (whether it hears them is
-        # proved by what it says of the program's window).
+        # Ready once it listens (that it hears is proved by what it says).
         wait_for(lambda: "registering listener for: window:destroy" in self.read(0)[0], timeout=20)
         return self.process.poll() is None
 
@@ -357,7 +377,11 @@ class Orca:
         return chunk[:end].decode("utf-8", "replace"), offset + end
 
     def size(self):
-        return self.read(0)[1]
+        """Where the log ends now (it is written a line at a time)."""
+        try:
+            return os.path.getsize(self.log)
+        except OSError:
+            return 0
 
     def said(self, offset, settle=0.2, timeout=4.0, until=None):
         """Everything Orca says from `offset` on, once it has said something
@@ -406,8 +430,7 @@ def ancestors(acc):
 
 
 def own_words(utterances, acc):
-    """What Orca said about the stop itself: without the frames it passes
-    into on the way ("Value panel."), which it says only on entering them."""
+    """What Orca said of the stop itself, not of frames it passes into."""
     context = set()
     for name in ancestors(acc):
         context |= {name, name + " panel", name + " page tab"}
@@ -436,8 +459,7 @@ def own_name(acc):
 
 
 def shown_value(acc):
-    """What the control holds: a box's text, a spin button's position, a
-    list's entry (a list with no entry picked answers with its name)."""
+    """What the control holds (a list with no entry answers with its name)."""
     try:
         if acc.getRoleName() == "combo box":
             return acc.name if acc.name != acc.description else ""
@@ -451,16 +473,20 @@ def stop_id(acc):
             acc.parent.name if acc.parent else "")
 
 
-def tab_round(orca, app):
-    """Tabs round the page once; returns (control, what Orca said) per stop."""
+def tab_round(orca, app, walked):
+    """Tabs round the page once; returns (control, what Orca said) per stop,
+    or None when the page offers the very stops of a mode already walked."""
     orca.said(orca.size(), settle=0.3, timeout=0.6)  # what the steps before made it say
-    candidates = pyatspi.findAllDescendants(app, lambda a: a is not None and a.getState().contains(
-        pyatspi.STATE_FOCUSABLE) and showing(a))
+    candidates = stops_showing(app)
+    offered = tuple(sorted((a.getRoleName(), spoken(a)) for a in candidates))
+    if offered in walked:
+        return None
+    walked.add(offered)
     stops, first = [], None
     for _ in range(60):
         offset = orca.size()
         key(XK_TAB)
-        utterances = orca.said(offset, until=ROLE_WORDS)  # a stop's speech ends with its role
+        utterances = orca.said(offset, settle=0.15, until=ROLE_WORDS)  # a stop's speech ends with its role
         acc = focused(app, candidates) or wait_for(lambda: focused(app), timeout=2)
         if acc is None:
             check(False, "a control has the focus after Tab")
@@ -507,27 +533,28 @@ def judge(stops, where):
 
 
 def arrows(app, group, where):
-    """From the chosen option of the group, an arrow key moves to another of
-    its options and chooses it; the other arrow comes back."""
+    """Tab lands on the chosen option of the group; an arrow key moves to
+    another of its options and chooses it, the other arrow comes back."""
     options = [find(app, "radio button", name) for name in group]
-    if not check(None not in options, "%s: the options %s show" % (where, group)):
+    start = next((o for o in options if o is not None and checked(o)), None)
+    if not check(None not in options and start is not None, "%s: the options %s show, one chosen" % (where, group)):
         return
-    start = next((o for o in options if checked(o)), None)
+    candidates = stops_showing(app)
+    now = None
     for _ in range(60):
-        now = focused(app)
+        now = focused(app, candidates)
         if now is not None and now.getRoleName() == "radio button" and now.name in group:
             break
         key(XK_TAB)
-    check(start is not None and now is not None and now.name == start.name,
-          "%s: Tab lands on the chosen option %r" % (where, start.name if start else None))
+    check(now is not None and now.name == start.name, "%s: Tab lands on the chosen option %r" % (where, start.name))
     for there, back in ((XK_DOWN, XK_UP), (XK_UP, XK_DOWN)):
         key(there)
-        moved = wait_for(lambda: focused(app).name != start.name and focused(app), timeout=1)
+        moved = wait_for(lambda: focused(app, candidates).name != start.name and focused(app, candidates), timeout=1)
         if moved:
             check(moved.name in group and checked(moved) and not checked(start),
                   "%s: an arrow key moves from %r to %r and chooses it" % (where, start.name, moved.name))
             key(back)
-            check(wait_for(lambda: checked(start) and focused(app).name == start.name, timeout=2),
+            check(wait_for(lambda: checked(start) and focused(app, candidates).name == start.name, timeout=2),
                   "%s: the other arrow key comes back to %r and chooses it" % (where, start.name))
             return
     check(False, "%s: an arrow key moves from %r" % (where, start.name))
@@ -538,12 +565,17 @@ def walk_page(path, orca, page, program):
     program = program or open_program(path, orca)
     if not check(program is not None, "%s: Orca speaks of the program's window (its log: %s)" % (tab, orca.log)):
         return
+    walked = set()
     try:
         for mode in page["modes"]:
             where = "%s, %s" % (tab, mode["name"])
             started = time.time()
             open_page(program, tab)
             take(program.app, mode["steps"], where)
+            left = message_box(program.app)
+            if not check(left is None, "%s: no message box opens (%r)" % (where, left and left[0])):
+                do_action(left[1], "Press")
+                activate(program.app)
             for role, name in mode.get("showing", []):
                 check(wait_for(lambda: find(program.app, role, name)) is not None,
                       "%s: the %s %r shows" % (where, role, name))
@@ -551,7 +583,10 @@ def walk_page(path, orca, page, program):
                 check(present(program.app, role, name) and wait_for(lambda: find(program.app, role, name) is None),
                       "%s: the %s %r is hidden" % (where, role, name))
             ready = time.time()
-            stops = tab_round(orca, program.app)
+            stops = tab_round(orca, program.app, walked)
+            if stops is None:
+                print("%s: the stops of a mode walked before" % where, flush=True)
+                continue
             print("%s (%.1f s to set up, %.1f s to walk):\n    %s" % (
                 where, ready - started, time.time() - ready, "\n    ".join(w for _, w in stops)), flush=True)
             judge(stops, where)
@@ -568,6 +603,7 @@ def walk_page(path, orca, page, program):
             left = message_box(program.app)
             if not check(left is None, "%s: no message box is left open (%r)" % (where, left and left[0])):
                 do_action(left[1], "Press")
+                activate(program.app)
     finally:
         program.close()
 
@@ -577,7 +613,7 @@ def main(path):
         check(False, "Orca is installed (make installs it)")
         return 1
     only = [p for p in os.environ.get("WALK_PAGES", "").split(",") if p]
-    pages = [p for p in json.loads(TABLE.read_text())["pages"] if not only or p["page"] in only]
+    pages = [p for p in json.loads(TABLE.read_text(encoding="utf-8"))["pages"] if not only or p["page"] in only]
     check(len(pages) == (len(only) or 6), "a walk for each of the six pages (%s)" % [p["tab"] for p in pages])
     scratch = tempfile.mkdtemp(prefix="ohmbench-orca-")
     orca = Orca(scratch)

@@ -106,6 +106,16 @@ TEST(Divider, ShowsTheChainAndItsCostOrStopsAtTheFirstFault) {
     }
 }
 
+// 12 V to 2 V at 100 uA: 10 V over 100K, the tap at 7 V splitting it 50K and 50K, each taking
+// (100 uA)^2 x 50K = 500 uW; the last resistor's power as much as the first's.
+TEST(Divider, CostsTheCurrentBetweenTheRailsAndEveryResistorsPower) {
+    const DividerResult r = CalcDivider({1, "12v", "2v", {"7v"}, k100uA, kIdeal, false, {}});
+    ASSERT_TRUE(r.cost.has_value());
+    EXPECT_EQ(r.cost->currentText, "100 uA");
+    ASSERT_EQ(r.cost->power.size(), 2U);
+    EXPECT_EQ(r.cost->power[0].description + ", " + r.cost->power[1].description, "Power 500 uW, Power 500 uW");
+}
+
 // Each tap: nominal [worst case] (95% of builds) at six figures, then the two lines under the tap box.
 std::string Ranged(const std::vector<TapRange>& ranges) {
     std::string s;
