@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <random>
 #include <span>
-#include <vector>
 
 namespace ohm {
 
@@ -37,26 +37,44 @@ inline double DrawFactor(std::mt19937_64& engine, double tolerance) {
 // always gives the same ranges.
 template <std::size_t MaxResults, typename Build>
 std::array<ValueRange, MaxResults> BuildsRange(std::span<const double> tolerances, std::size_t results, Build build) {
+    // Each figure's 251 lowest builds in a max-heap and 251 highest in a min-heap, filled as the builds come:
+    // the heaps' tops stand at ranks 250 and 9749 of the sorted builds, found without storing them all.
+    constexpr std::size_t kTail = kLowBuild + 1;
+    static_assert(kBuilds - 1 - kHighBuild == kLowBuild, "the two tails are alike");
+    std::array<std::array<double, kTail>, MaxResults> lows{}, highs{};
     std::mt19937_64 engine;
-    std::array<std::vector<double>, MaxResults> figures;
     results = std::min(results, MaxResults);
-    for (std::size_t r = 0; r < results; ++r) figures[r].resize(kBuilds);
     std::array<double, 8> factors{};
     std::array<double, MaxResults> one{};
     const std::size_t parts = std::min(tolerances.size(), factors.size());
-    for (int b = 0; b < kBuilds; ++b) {
+    for (std::size_t b = 0; b < static_cast<std::size_t>(kBuilds); ++b) {
         for (std::size_t p = 0; p < parts; ++p) factors[p] = DrawFactor(engine, tolerances[p]);
         build(factors.data(), one.data());
-        for (std::size_t r = 0; r < results; ++r) figures[r][static_cast<std::size_t>(b)] = one[r];
+        for (std::size_t r = 0; r < results; ++r) {
+            auto& low = lows[r];
+            auto& high = highs[r];
+            const double v = one[r];
+            if (b < kTail) {
+                low[b] = v;
+                high[b] = v;
+                std::push_heap(low.begin(), low.begin() + static_cast<std::ptrdiff_t>(b) + 1);
+                std::push_heap(high.begin(), high.begin() + static_cast<std::ptrdiff_t>(b) + 1, std::greater<>());
+                continue;
+            }
+            if (v < low.front()) {
+                std::pop_heap(low.begin(), low.end());
+                low.back() = v;
+                std::push_heap(low.begin(), low.end());
+            }
+            if (v > high.front()) {
+                std::pop_heap(high.begin(), high.end(), std::greater<>());
+                high.back() = v;
+                std::push_heap(high.begin(), high.end(), std::greater<>());
+            }
+        }
     }
     std::array<ValueRange, MaxResults> out{};
-    for (std::size_t r = 0; r < results; ++r) {
-        const auto begin = figures[r].begin();
-        // Two ranks picked, not a sort: everything after the first is no smaller.
-        std::nth_element(begin, begin + kLowBuild, figures[r].end());
-        std::nth_element(begin + kLowBuild + 1, begin + kHighBuild, figures[r].end());
-        out[r] = {begin[kLowBuild], begin[kHighBuild]};
-    }
+    for (std::size_t r = 0; r < results; ++r) out[r] = {lows[r].front(), highs[r].front()};
     return out;
 }
 
