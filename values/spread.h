@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
-#include <functional>
 #include <random>
 #include <span>
+#include <vector>
 
 namespace ohm {
 
@@ -35,46 +35,54 @@ inline double DrawFactor(std::mt19937_64& engine, double tolerance) {
 // is drawn per part, in order, and `build(factors, figures)` writes the
 // figures. A fresh engine on its default seed each time: the same circuit
 // always gives the same ranges.
+// The values that would stand at ranks `low` and `high` (from 0) were `values` sorted ascending. Each value is
+// counted into one of a few thousand buckets between the least and the greatest, in order; then only the values
+// in the bucket holding each rank are picked among. Exactly the sorted ranks, in a few passes over the values.
+inline ValueRange ValuesAtRanks(std::span<const double> values, std::size_t low, std::size_t high) {
+    constexpr std::size_t kBuckets = 4096;
+    double least = values.front(), most = values.front();
+    for (const double v : values) {
+        least = std::min(least, v);
+        most = std::max(most, v);
+    }
+    if (!(most > least)) return {least, most};
+    const double scale = static_cast<double>(kBuckets) / (most - least);
+    // Rising with the value, so a bucket's values all sort before the next bucket's.
+    const auto bucketOf = [&](double v) {
+        const double at = (v - least) * scale;
+        return at < static_cast<double>(kBuckets) ? static_cast<std::size_t>(at) : kBuckets - 1;
+    };
+    std::vector<std::size_t> counts(kBuckets);
+    for (const double v : values) ++counts[bucketOf(v)];
+    const auto at = [&](std::size_t rank) {
+        std::size_t bucket = 0, before = 0;
+        while (before + counts[bucket] <= rank) before += counts[bucket++];
+        std::vector<double> inBucket;
+        for (const double v : values)
+            if (bucketOf(v) == bucket) inBucket.push_back(v);
+        const auto nth = inBucket.begin() + static_cast<std::ptrdiff_t>(rank - before);
+        std::nth_element(inBucket.begin(), nth, inBucket.end());
+        return *nth;
+    };
+    return {at(low), at(high)};
+}
+
 template <std::size_t MaxResults, typename Build>
 std::array<ValueRange, MaxResults> BuildsRange(std::span<const double> tolerances, std::size_t results, Build build) {
-    // Each figure's 251 lowest builds in a max-heap and 251 highest in a min-heap, filled as the builds come:
-    // the heaps' tops stand at ranks 250 and 9749 of the sorted builds, found without storing them all.
-    constexpr std::size_t kTail = kLowBuild + 1;
-    static_assert(kBuilds - 1 - kHighBuild == kLowBuild, "the two tails are alike");
-    std::array<std::array<double, kTail>, MaxResults> lows{}, highs{};
     std::mt19937_64 engine;
     results = std::min(results, MaxResults);
+    std::vector<double> figures(results * kBuilds);  // figure r of build b at r * kBuilds + b
     std::array<double, 8> factors{};
     std::array<double, MaxResults> one{};
     const std::size_t parts = std::min(tolerances.size(), factors.size());
     for (std::size_t b = 0; b < static_cast<std::size_t>(kBuilds); ++b) {
         for (std::size_t p = 0; p < parts; ++p) factors[p] = DrawFactor(engine, tolerances[p]);
         build(factors.data(), one.data());
-        for (std::size_t r = 0; r < results; ++r) {
-            auto& low = lows[r];
-            auto& high = highs[r];
-            const double v = one[r];
-            if (b < kTail) {
-                low[b] = v;
-                high[b] = v;
-                std::push_heap(low.begin(), low.begin() + static_cast<std::ptrdiff_t>(b) + 1);
-                std::push_heap(high.begin(), high.begin() + static_cast<std::ptrdiff_t>(b) + 1, std::greater<>());
-                continue;
-            }
-            if (v < low.front()) {
-                std::pop_heap(low.begin(), low.end());
-                low.back() = v;
-                std::push_heap(low.begin(), low.end());
-            }
-            if (v > high.front()) {
-                std::pop_heap(high.begin(), high.end(), std::greater<>());
-                high.back() = v;
-                std::push_heap(high.begin(), high.end(), std::greater<>());
-            }
-        }
+        for (std::size_t r = 0; r < results; ++r) figures[r * kBuilds + b] = one[r];
     }
     std::array<ValueRange, MaxResults> out{};
-    for (std::size_t r = 0; r < results; ++r) out[r] = {lows[r].front(), highs[r].front()};
+    for (std::size_t r = 0; r < results; ++r)
+        out[r] = ValuesAtRanks(std::span<const double>(figures).subspan(r * kBuilds, kBuilds), kLowBuild, kHighBuild);
     return out;
 }
 
