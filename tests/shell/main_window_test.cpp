@@ -1,4 +1,3 @@
-#include <QAccessible>
 #include <QGroupBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -70,16 +69,6 @@ TEST(MainWindow, FarewellIsShownExactlyOnceWhateverClosesTheWindow) {
         EXPECT_EQ(w.messages.shown[0].title, "Ohmbench");
         EXPECT_EQ(w.messages.shown[0].text, farewell);
     }
-}
-
-// A screen reader hears a result label's name and can read what it shows.
-TEST(MainWindow, ResultLabelsOfferTheirValueToScreenReaders) {
-    uitest::Window w;
-    w.showTab("Potential Dividers");
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w.label("R1 value"));
-    ASSERT_TRUE(a != nullptr && a->textInterface() != nullptr);
-    EXPECT_EQ(a->text(QAccessible::Name).toStdString(), "R1 value");
-    EXPECT_EQ(a->textInterface()->text(0, a->textInterface()->characterCount()).toStdString(), "R1");
 }
 
 }  // namespace
