@@ -87,6 +87,26 @@ TEST(CalcMonostable555, ResultsOrFirstFailedCheck) {
     }
 }
 
+// A failed check hands its own box the focus (the capacitor's when it is not about a time or a frequency) and
+// empties the value it could not work out: "box emptied".
+TEST(Calc555, AFailurePointsAtItsBoxAndEmptiesItsValue) {
+    auto said = [](const auto& failure) {
+        if (!failure) return std::string("none");
+        std::string s = std::to_string(static_cast<int>(failure->box));
+        for (const ohm::Timer555Label l : failure->emptied) s += " " + std::to_string(static_cast<int>(l));
+        return s;
+    };
+    using M = ohm::Timer555Mode;  // boxes: 0 input, 1 maximum, 2 capacitor; labels: 0 R1, 1 R2, 2 VR1
+    EXPECT_EQ(said(ohm::CalcAstable555("10", kNf, "0.09", "", M::Fixed).failure), "0");
+    EXPECT_EQ(said(ohm::CalcAstable555("10", kNf, "100", "100", M::Range).failure), "1");
+    EXPECT_EQ(said(ohm::CalcAstable555("", kNf, "50", "", M::Fixed).failure), "2 1");
+    EXPECT_EQ(said(ohm::CalcAstable555("10", kNf, "999", "1000", M::Range).failure), "2 2");
+    EXPECT_EQ(said(ohm::CalcMonostable555("0.0009", "", "10", 0, M::Fixed).failure), "0");
+    EXPECT_EQ(said(ohm::CalcMonostable555("1", "1", "10", 0, M::Range).failure), "1");
+    EXPECT_EQ(said(ohm::CalcMonostable555("0.01", "", "10", 0, M::Fixed).failure), "2 0");
+    EXPECT_EQ(said(ohm::CalcMonostable555("1", "1.001", "10", 0, M::Range).failure), "2 2");
+}
+
 // What a run from parts shows: the message, the boxes written back ("-" when not), then the results.
 std::string FromParts(const ohm::PartsOutcome& out) {
     std::string s = Shown(ohm::PromptOf(out.failure), {out.r1Text, out.r2Text, out.capText}) + "|";
