@@ -52,6 +52,13 @@ struct Page {
     }
     QCheckBox* bestFit() { return qobject_cast<QCheckBox*>(w.find(QAccessible::CheckBox, "Best fit of the whole chain")); }
     void addTap() { click(w.spin("Voltage tap count")->upArrow()); }
+    // 10 V to 0 V, taps asked at 7 V and 3 V, fitted to E12.
+    void askSevenAndThreeInE12() {
+        addTap();
+        type(tap(1), QStringLiteral("7v"));
+        type(tap(2), QStringLiteral("3v"));
+        click(w.option("E12 series"));
+    }
     void calculate() { click(w.button("Calculate resistance values")); }
 };
 
@@ -96,10 +103,7 @@ TEST(DividerPage, TheSpinButtonReshapesTheChain) {
 // Mended: a series click put the asked-for voltage back even over a tap typed since.
 TEST(DividerPage, SeriesClickRestoresOnlyTapsLeftAsCalculated) {
     Page p;
-    p.addTap();
-    type(p.tap(1), QStringLiteral("7v"));
-    type(p.tap(2), QStringLiteral("3v"));
-    click(p.w.option("E12 series"));
+    p.askSevenAndThreeInE12();
     p.calculate();
     // 30K 40K 30K fit to 27K 39K 27K, and the fitted chain really gives 7.1 V and 2.91 V.
     EXPECT_EQ(p.shown(), "27K 39K 27K / 10v|0v|7.1v|2.91v");
@@ -115,10 +119,7 @@ TEST(DividerPage, SeriesClickRestoresOnlyTapsLeftAsCalculated) {
 // the ranges under the taps and speaks them with the tap; a tolerance re-ranges the chain, a failed check empties.
 TEST(DividerPage, PressingAgainMeasuresAgainstWhatWasAsked) {
     Page p;
-    p.addTap();
-    type(p.tap(1), QStringLiteral("7v"));
-    type(p.tap(2), QStringLiteral("3v"));
-    click(p.w.option("E12 series"));
+    p.askSevenAndThreeInE12();
     auto spoken = [&p] { return QAccessible::queryAccessibleInterface(p.tap(2))->text(QAccessible::Description).toStdString(); };
     auto ranges = [&p] {
         return p.w.label("Tap 1 worst case")->text().toStdString() + " " + p.w.label("Tap 1, 95% of builds")->text().toStdString();
