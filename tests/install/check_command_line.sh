@@ -28,6 +28,7 @@ for row in "${cases[@]}"; do
   ok=1
   [ $rc -eq "$want_rc" ] || ok=0
   [ -z "$want_out" ] || grep -Fq -- "$want_out" "$out" || ok=0
+  [ "$want_out" != "Ohmbench $version" ] || [ "$(cat "$out")" = "$want_out" ] || ok=0  # the version: one line
   [ -z "$want_err" ] || grep -Fq -- "$want_err" "$err" || ok=0
   # A refusal goes to stderr only; an answer to stdout only.
   if [ "$want_rc" -eq 0 ]; then [ -s "$err" ] && ok=0; else [ -s "$out" ] && ok=0; fi
@@ -38,10 +39,6 @@ for row in "${cases[@]}"; do
     echo "FAILED: ohmbench $args -> status $rc"; echo "stdout:"; cat "$out"; echo "stderr:"; cat "$err"
   fi
 done
-# --version prints exactly one line.
-env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --version >"$out" 2>&1
-if [ "$(cat "$out")" = "Ohmbench $version" ]; then passed=$((passed + 1)); else
-  failed=$((failed + 1)); echo "FAILED: --version printed:"; cat "$out"; fi
 
 echo "$passed passed, $failed failed"
 [ $failed -eq 0 ]

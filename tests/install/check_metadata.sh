@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The desktop entry and the AppStream metadata pass their validators without
-# a warning, name each other, and agree with the project's version and with
-# the screenshots committed in docs/screenshots.
+# a warning, the entry runs the program under its icon, the two name each
+# other, and agree with the project's version and with the screenshots
+# committed in docs/screenshots.
 #   check_metadata.sh <source dir> <app id> <version>
 set -uo pipefail
 src=$1 id=$2 version=$3
@@ -20,6 +21,9 @@ has() { grep -Fq -- "$2" "$1" || { echo "$1 lacks: $2"; false; }; }
 
 check "desktop-file-validate" silent desktop-file-validate "$desktop"
 check "appstreamcli validate" silent appstreamcli validate --no-net "$metainfo"
+for line in Type=Application Exec=ohmbench Icon=ohmbench Name=Ohmbench; do
+  check "desktop entry $line" grep -qx "$line" "$desktop"
+done
 check "metainfo id" has "$metainfo" "<id>$id</id>"
 check "launchable" has "$metainfo" "<launchable type=\"desktop-id\">$id.desktop</launchable>"
 check "release" has "$metainfo" "<release version=\"$version\""

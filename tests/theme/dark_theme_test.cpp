@@ -3,11 +3,9 @@
 // programs. The window keeps its own faces and tab spacing, every caption
 // fits, and everything drawn reads against the dark palette.
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -16,8 +14,7 @@
 
 #include "kit/drawing.h"
 #include "shell/appearance.h"
-#include "tests/support/caption_fit.h"
-#include "tests/support/drawn_contrast.h"
+#include "tests/support/readable.h"
 #include "tests/support/ui_driver.h"
 #include "tools/page_modes.h"
 
@@ -76,16 +73,12 @@ TEST(DarkTheme, EveryPageInEveryModeKeepsItsFacesTabsAndCaptionsAndReads) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // A scratch desktop: qt6ct reads its settings from $XDG_CONFIG_HOME/qt6ct.
-    QTemporaryDir desktop;
-    if (!desktop.isValid() || !QDir(desktop.path()).mkpath(QStringLiteral("qt6ct"))) return 2;
     if (!QFile::exists(QString::fromLatin1(kScheme))) {
         std::fprintf(stderr, "%s is missing: install qt6ct (make installs it)\n", kScheme);
         return 1;
     }
-    if (!QFile::copy(QStringLiteral(OHMBENCH_DARK_DESKTOP), desktop.filePath(QStringLiteral("qt6ct/qt6ct.conf"))))
-        return 2;
-    qputenv("XDG_CONFIG_HOME", desktop.path().toLocal8Bit());
+    // qt6ct reads its settings from $XDG_CONFIG_HOME/qt6ct: the desktop the dark screenshots are taken on.
+    qputenv("XDG_CONFIG_HOME", OHMBENCH_DARK_DESKTOP);
     qputenv("QT_QPA_PLATFORMTHEME", "qt6ct");
     qputenv("QT_QPA_PLATFORM", "offscreen");
 
