@@ -6,8 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/caption_fit.h"
-#include "tests/support/drawn_contrast.h"
+#include <tuple>
+
+#include "tests/support/readable.h"
 #include "tests/support/ui_driver.h"
 #include "tools/page_modes.h"
 
@@ -25,51 +26,41 @@ TEST(EveryPageInEveryMode, CaptionsFitAndDrawingsRead) {
     }
 }
 
-// The check itself, against where the style paints a caption: at the
-// narrowest width the check accepts, the caption lies inside the area the
-// style paints it in (an option's indicator and spacing, a button's frame
-// left out); one pixel narrower, the check names it.
+// The check itself: at the narrowest width it accepts, a caption lies inside the area the style paints it
+// in (an option's indicator and spacing, a button's frame left out); one pixel narrower, it is named.
 TEST(EveryPageInEveryMode, TheCaptionCheckAcceptsOnlyWhatTheStylePaintsWhole) {
-    struct Row {
-        const char* name;
-        QAccessible::Role role;
-        const char* spoken;
-        QStyle::SubElement paintedIn;  // for a label, its contents rectangle
-    };
-    const Row rows[] = {
-        {"label", QAccessible::StaticText, "Tolerance", QStyle::SE_CustomBase},
-        {"push button", QAccessible::Button, "Calculate colours from the value", QStyle::SE_PushButtonContents},
-        {"option", QAccessible::RadioButton, "5-band format", QStyle::SE_RadioButtonContents},
+    const std::tuple<QAccessible::Role, const char*, QStyle::SubElement> rows[] = {
+        {QAccessible::StaticText, "Tolerance", QStyle::SE_CustomBase},  // a label: its contents rectangle
+        {QAccessible::Button, "Calculate colours from the value", QStyle::SE_PushButtonContents},
+        {QAccessible::RadioButton, "5-band format", QStyle::SE_RadioButtonContents},
     };
     const QString caption = QStringLiteral("Wide caption");
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [role, spoken, paintedIn] : rows) {
+        SCOPED_TRACE(spoken);
         uitest::Window w;
         w.form().show();
-        QWidget* control = w.find(row.role, row.spoken);
+        QWidget* control = w.find(role, spoken);
         ASSERT_NE(control, nullptr);
         control->setProperty("text", caption);
-        control->resize(300, control->height());
-        auto fits = [&](int width) {
+        const auto misfits = [&](int width) {
             control->resize(width, control->height());
-            return uitest::captionMisfits(&w.form()).empty();
+            return uitest::captionMisfits(&w.form());
         };
-        ASSERT_TRUE(fits(control->width()));
-        int width = control->width();
-        while (width > 1 && fits(width - 1)) --width;
-        fits(width);
+        ASSERT_TRUE(misfits(300).empty());
+        int width = 300;
+        while (width > 1 && misfits(width - 1).empty()) --width;
+        const std::vector<uitest::Misfit> narrower = misfits(width - 1);
+        misfits(width);
         QStyleOptionButton option;
         option.initFrom(control);
         option.text = caption;
-        const QRect painted = row.paintedIn == QStyle::SE_CustomBase
-                                  ? control->contentsRect()
-                                  : control->style()->subElementRect(row.paintedIn, &option, control);
+        const int painted = paintedIn == QStyle::SE_CustomBase
+                                ? control->contentsRect().width()
+                                : control->style()->subElementRect(paintedIn, &option, control).width();
         const int needed = QFontMetrics(control->font()).horizontalAdvance(caption);
-        EXPECT_GE(painted.width(), needed);
-        const std::vector<uitest::Misfit> misfits = (fits(width - 1), uitest::captionMisfits(&w.form()));
-        ASSERT_EQ(misfits.size(), 1U);
-        EXPECT_EQ(misfits[0].caption, "Wide caption");
-        EXPECT_EQ(misfits[0].needed, needed);
+        EXPECT_GE(painted, needed);
+        ASSERT_EQ(narrower.size(), 1U);
+        EXPECT_EQ(narrower[0].caption + " " + std::to_string(narrower[0].needed), "Wide caption " + std::to_string(needed));
     }
 }
 

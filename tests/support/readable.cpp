@@ -20,7 +20,6 @@
 namespace uitest {
 namespace {
 
-// ---- captions ----
 std::string named(const QWidget* w) {
     return w->objectName().isEmpty() ? std::string(w->metaObject()->className()) : w->objectName().toStdString();
 }
@@ -83,7 +82,6 @@ void measureTabs(std::vector<Misfit>& out, const QTabBar* bar) {
     }
 }
 
-// ---- drawings ----
 double luminance(const QColor& c) {
     auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
     return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());

@@ -1,8 +1,8 @@
 #include "tests/support/ui_driver.h"
 
-#include <QTabWidget>
 #include <QTest>
 
+#include "tools/page_modes.h"
 #include "tools/spoken.h"
 
 namespace uitest {
@@ -31,14 +31,7 @@ std::string Window::text(const char* boxName) const {
 }
 
 void Window::showTab(const char* caption) {
-    QTabWidget* tabs = form_->tabStrip();
-    for (int i = 0; i < tabs->count(); ++i) {
-        if (tabs->tabText(i) == QLatin1String(caption)) {
-            tabs->setCurrentIndex(i);
-            return;
-        }
-    }
-    ADD_FAILURE() << "no tab " << caption;
+    if (!uitest::showTab(form_.get(), QString::fromLatin1(caption))) ADD_FAILURE() << "no tab " << caption;
 }
 
 std::string Window::lastMessage() const {
