@@ -61,18 +61,6 @@ QAccessible::Role roleOf(const QString& verb) {
     return QAccessible::NoRole;
 }
 
-bool showTab(QWidget* window, const QString& caption) {
-    for (QTabWidget* tabs : window->findChildren<QTabWidget*>()) {
-        for (int i = 0; i < tabs->count(); ++i) {
-            if (tabs->tabText(i) == caption) {
-                tabs->setCurrentIndex(i);
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
 // One step, as a person takes it: a spin button is stepped one position at
 // a time, a check box clicked only when it is not as wanted.
 bool take(QWidget* w, const Step& step) {
@@ -101,6 +89,18 @@ bool take(QWidget* w, const Step& step) {
 }
 
 }  // namespace
+
+bool showTab(QWidget* window, const QString& caption) {
+    for (QTabWidget* tabs : window->findChildren<QTabWidget*>()) {
+        for (int i = 0; i < tabs->count(); ++i) {
+            if (tabs->tabText(i) == caption) {
+                tabs->setCurrentIndex(i);
+                return true;
+            }
+        }
+    }
+    return false;
+}
 
 const std::vector<PageMode>& pageModes() {
     static const std::vector<PageMode> rows = load();

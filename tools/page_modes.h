@@ -2,6 +2,13 @@
 // every mode it has, as the steps a person takes from the page as it opens.
 // The caption and contrast checks, the screenshots and the handler benchmarks
 // walk these rows; the screen-reader walk reads the same file.
+// A page holds its tab caption, its option groups, its modes and its worked
+// examples. A mode holds a name, its steps, the picture it is ("shot"; "dark":
+// also under a dark desktop), and the controls its options show and hide
+// ("showing", "hidden": AT-SPI role and spoken name). The groups, those
+// controls and the examples are the walk's: it checks Tab and the arrow keys
+// in each group, and runs the examples (a title, then steps and checks) in
+// order on one start of the program, each setting what it relies on.
 #pragma once
 
 #include <QString>
@@ -32,6 +39,9 @@ struct PageMode {
 };
 
 const std::vector<PageMode>& pageModes();
+
+// Shows the page whose tab has this caption; false when there is none.
+bool showTab(QWidget* window, const QString& caption);
 
 // Shows the mode's page and takes its steps before `last` (-1: all of them); returns what could not be done (a control not
 // found on the page showing), empty when all went well.
