@@ -1,13 +1,8 @@
 #!/usr/bin/python3
-"""Uses Ohmbench through AT-SPI with the Orca screen reader beside it, page
-by page and mode by mode as ../page_modes.json lists them, on one start of
-the program per page: each mode's steps, the controls its options show and
-hide, then one Tab round where every stop is checked in the tree (a role, a
-name of its own, a value; an option it lands on is the chosen one) and as
-Orca says it (more than a symbol, role or value; by its name; unlike every
-other stop). Then the arrow keys in each option group, and, on a second
-start, the worked examples, read back.
-Usage: walk_test.py <ohmbench>; WALK_PAGES=divider,resistors walks only those."""
+"""Uses Ohmbench through AT-SPI with the Orca screen reader beside it, page by page and mode by mode as
+../page_modes.json lists them: each mode's steps and the controls it shows and hides, then one Tab round
+checked at every stop in the tree and as Orca says it (judge); then the arrow keys in each option group and,
+on a second start, the worked examples. Usage: walk_test.py <ohmbench>; WALK_PAGES=divider,... walks only those."""
 import json
 import os
 import pathlib
@@ -57,9 +52,8 @@ def find_app():
 
 
 def activate(app):
-    """No window manager runs here to make the window active (and without
-    that no control has the keyboard), at the start or after a message box
-    closes: a click on the title caption asks for it, as a person's would."""
+    """No window manager runs here to make the window active (and without that no control has the keyboard), at the
+    start or after a message box closes: a click on the title caption asks for it, as a person's would."""
     window = wait_for(lambda: app.getChildAtIndex(0))
     box = window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     pyatspi.Registry.generateMouseEvent(box.x + box.width // 2, box.y + 10, "b1c")
@@ -85,18 +79,14 @@ def showing(acc):
 
 def captions(acc, roles=None):
     """Names of the captions this control is labelled by (of these roles)."""
-    names = []
-    for relation in acc.getRelationSet():
-        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
-            targets = [relation.getTarget(i) for i in range(relation.getNTargets())]
-            names += [t.name for t in targets if roles is None or t.getRoleName() in roles]
-    return names
+    targets = [r.getTarget(i) for r in acc.getRelationSet() if r.getRelationType() == pyatspi.RELATION_LABELLED_BY
+               for i in range(r.getNTargets())]
+    return [t.name for t in targets if roles is None or t.getRoleName() in roles]
 
 
 def spoken(acc):
-    """What the tree offers as the control's name. On Linux a list's name is
-    its current entry, so a list is known by the caption beside it, else by
-    its description (a frame it sits in labels it too, but says less)."""
+    """What the tree offers as the control's name. On Linux a list's name is its current entry, so a list is known by
+    the caption beside it, else by its description (a frame it sits in labels it too, but says less)."""
     if acc.getRoleName() == "combo box":
         return ([n for n in captions(acc, ("label",)) if n] or [acc.description] + captions(acc))[0]
     return acc.name or (captions(acc) or [""])[0]
@@ -110,8 +100,7 @@ KNOWN = {}  # per program: each control by role, with the names it answered to w
 
 
 def known(app, role):
-    """The program's controls of this role: every one exists from the start,
-    so the tree is searched once per program; names are asked again live."""
+    """The program's controls of this role: all exist from the start, so the tree is searched once per program."""
     if KNOWN.get("app") is not app:
         KNOWN.clear()
         KNOWN["app"] = app
@@ -125,8 +114,7 @@ def known(app, role):
 
 
 def find(app, role, name, shown=True):
-    """The showing control with this role that answers to this name (those
-    that answered to it before are asked first)."""
+    """The showing control with this role that answers to this name, asked live (those that answered before first)."""
     candidates = known(app, role)
     ordered = [a for a, names in candidates if name in names] + [a for a, names in candidates if name not in names]
     for acc in ordered:
@@ -138,25 +126,16 @@ def find(app, role, name, shown=True):
     return None
 
 
-def present(app, role, name):
-    return find(app, role, name, shown=False) is not None
-
-
 def focused(app, candidates=None):
-    """The control with the keyboard focus (a page tab counts as focused
-    whenever its page shows, so it is the stop only when nothing else is).
-    Asking a few known controls is quicker than searching the tree again."""
-    if candidates is None:
-        hits = pyatspi.findAllDescendants(
-            app, lambda a: a is not None and a.getState().contains(pyatspi.STATE_FOCUSED) and showing(a))
-    else:
-        hits = []
-        for acc in candidates:
-            try:
-                if acc.getState().contains(pyatspi.STATE_FOCUSED):
-                    hits.append(acc)
-            except Exception:  # gone with a page change
-                continue
+    """The control with the keyboard focus (a page tab counts as focused whenever its page shows, so it is the stop only
+    when nothing else is). Asking a few known controls is quicker than searching the tree again."""
+    def has_focus(a):
+        try:
+            return a is not None and a.getState().contains(pyatspi.STATE_FOCUSED)
+        except Exception:  # gone with a page change
+            return False
+    hits = ([a for a in candidates if has_focus(a)] if candidates is not None
+            else pyatspi.findAllDescendants(app, lambda a: has_focus(a) and showing(a)))
     controls = [a for a in hits if a.getRoleName() not in ("page tab", "page tab list", "frame", "filler")]
     return (controls or hits or [None])[-1]
 
@@ -234,8 +213,8 @@ def tab_to(app, acc):
 
 
 def pick(app, acc, entry):
-    """Chooses a list entry from the keyboard, as a screen reader user does:
-    Tab to the list, then Down (or Up) until it reads the entry."""
+    """Chooses a list entry from the keyboard as a screen reader user does: Tab to it, then Down (or Up) until it reads
+    the entry."""
     if acc.name == entry:
         return True
     for attempt in range(2):
@@ -277,9 +256,8 @@ def take(app, steps, where):
         if verb == "choose":
             do_action(acc, "Toggle")
             check(wait_for(lambda: checked(acc), timeout=5), what + ": its action chooses it")
-        elif verb in ("tick", "untick"):
-            if checked(acc) != (verb == "tick"):
-                do_action(acc, "Toggle")
+        elif verb in ("tick", "untick") and checked(acc) != (verb == "tick"):
+            do_action(acc, "Toggle")
         elif verb in ("type", "enter"):
             acc.queryEditableText().setTextContents(step[2])
             if verb == "enter":
@@ -327,8 +305,7 @@ sys.exit(command["main"]())
 
 
 class Orca:
-    """The screen reader, with its settings and log in a scratch folder so no
-    one's own settings are read or changed."""
+    """The screen reader, with its settings and log in a scratch folder so no one's own settings are read or changed."""
 
     def __init__(self, scratch):
         self.scratch = pathlib.Path(scratch)
@@ -352,18 +329,14 @@ class Orca:
         return self.process.poll() is None
 
     def stop(self):
-        if self.process is None:
-            return
-        try:
-            os.killpg(self.process.pid, signal.SIGTERM)
-            self.process.wait(timeout=5)
-        except (ProcessLookupError, subprocess.TimeoutExpired):
+        """Its log is written a line at a time, so nothing is lost by ending it at once."""
+        if self.process is not None:
             try:
                 os.killpg(self.process.pid, signal.SIGKILL)
             except ProcessLookupError:
                 pass
             self.process.wait()
-        self.process = None
+            self.process = None
 
     def read(self, offset):
         """The log's complete lines from `offset` on, and where they end."""
@@ -384,9 +357,8 @@ class Orca:
             return 0
 
     def said(self, offset, settle=0.2, timeout=4.0, until=None):
-        """Everything Orca says from `offset` on, once it has said something
-        (matching `until`, when given) and then been quiet for `settle`
-        seconds, or by `timeout`."""
+        """Everything Orca says from `offset` on, once it has said something (matching `until`, when given) and then
+        been quiet for `settle` seconds, or by `timeout`."""
         utterances, start = [], time.time()
         last = start
         while True:
@@ -403,8 +375,7 @@ class Orca:
 
 
 def open_program(path, orca):
-    """The program, once Orca has been heard to speak of it (a screen reader
-    that has not yet hooked in says nothing)."""
+    """The program, once Orca has been heard to speak of it (a screen reader not yet hooked in says nothing)."""
     offset = orca.size()
     program = Program(path)
     if program.app is not None:
@@ -431,25 +402,20 @@ def ancestors(acc):
 
 def own_words(utterances, acc):
     """What Orca said of the stop itself, not of frames it passes into."""
-    context = set()
-    for name in ancestors(acc):
-        context |= {name, name + " panel", name + " page tab"}
+    context = {name + suffix for name in ancestors(acc) for suffix in ("", " panel", " page tab")}
     kept = [u.strip() for u in utterances if u.strip().rstrip(".").strip().lower() not in context]
     return " ".join(" ".join(kept).split())
 
 
 def name_part(words, value):
     """The words left once the role, the states and the value are taken out."""
-    rest = words
-    if value and value.strip():
-        rest = rest.replace(value.strip(), " ")
+    rest = words.replace(value.strip(), " ") if value and value.strip() else words
     rest = STATE_WORDS.sub(" ", ROLE_WORDS.sub(" ", rest))
     return " ".join(re.findall(r"[^\s.,:;]+", rest))
 
 
 def own_name(acc):
-    """The name the control carries: a list's is its description, as its
-    accessible name is the entry it shows."""
+    """The name the control carries: a list's is its description, as its accessible name is the entry it shows."""
     role = acc.getRoleName()
     if role == "combo box":
         return acc.description
@@ -469,13 +435,12 @@ def shown_value(acc):
 
 
 def stop_id(acc):
-    return (acc.getRoleName(), acc.name, acc.description, acc.getIndexInParent(),
-            acc.parent.name if acc.parent else "")
+    return acc.getRoleName(), acc.name, acc.description, acc.getIndexInParent(), acc.parent.name if acc.parent else ""
 
 
 def tab_round(orca, app, walked):
-    """Tabs round the page once; returns (control, what Orca said) per stop,
-    or None when the page offers the very stops of a mode already walked."""
+    """Tabs round the page once; returns (control, what Orca said) per stop, or None when the page offers the very stops
+    of a mode already walked."""
     orca.said(orca.size(), settle=0.3, timeout=0.6)  # what the steps before made it say
     candidates = stops_showing(app)
     offered = tuple(sorted((a.getRoleName(), spoken(a)) for a in candidates))
@@ -533,20 +498,14 @@ def judge(stops, where):
 
 
 def arrows(app, group, where):
-    """Tab lands on the chosen option of the group; an arrow key moves to
-    another of its options and chooses it, the other arrow comes back."""
+    """Tab lands on the chosen option of the group; an arrow key moves to another of its options and chooses it, the
+    other arrow comes back."""
     options = [find(app, "radio button", name) for name in group]
     start = next((o for o in options if o is not None and checked(o)), None)
     if not check(None not in options and start is not None, "%s: the options %s show, one chosen" % (where, group)):
         return
-    candidates = stops_showing(app)
-    now = None
-    for _ in range(60):
-        now = focused(app, candidates)
-        if now is not None and now.getRoleName() == "radio button" and now.name in group:
-            break
-        key(XK_TAB)
-    check(now is not None and now.name == start.name, "%s: Tab lands on the chosen option %r" % (where, start.name))
+    candidates = stops_showing(app)  # Tab leaves a group from the option it lands on: it reaches no other
+    check(tab_to(app, start), "%s: Tab lands on the chosen option %r" % (where, start.name))
     for there, back in ((XK_DOWN, XK_UP), (XK_UP, XK_DOWN)):
         key(there)
         moved = wait_for(lambda: focused(app, candidates).name != start.name and focused(app, candidates), timeout=1)
@@ -576,12 +535,11 @@ def walk_page(path, orca, page, program):
             if not check(left is None, "%s: no message box opens (%r)" % (where, left and left[0])):
                 do_action(left[1], "Press")
                 activate(program.app)
-            for role, name in mode.get("showing", []):
-                check(wait_for(lambda: find(program.app, role, name)) is not None,
-                      "%s: the %s %r shows" % (where, role, name))
-            for role, name in mode.get("hidden", []):
-                check(present(program.app, role, name) and wait_for(lambda: find(program.app, role, name) is None),
-                      "%s: the %s %r is hidden" % (where, role, name))
+            for shows, listed in ((True, "showing"), (False, "hidden")):
+                for role, name in mode.get(listed, []):
+                    check(find(program.app, role, name, shown=False) is not None and
+                          wait_for(lambda: (find(program.app, role, name) is not None) == shows),
+                          "%s: the %s %r %s" % (where, role, name, "shows" if shows else "is hidden"))
             ready = time.time()
             stops = tab_round(orca, program.app, walked)
             if stops is None:
