@@ -504,7 +504,8 @@ def arrows(app, group, where):
     start = next((o for o in options if o is not None and checked(o)), None)
     if not check(None not in options and start is not None, "%s: the options %s show, one chosen" % (where, group)):
         return
-    candidates = stops_showing(app)  # Tab leaves a group from the option it lands on: it reaches no other
+    candidates = stops_showing(app)
+    # Tab enters a group at one option and leaves from it: Tab reaches the chosen one only by landing on it.
     check(tab_to(app, start), "%s: Tab lands on the chosen option %r" % (where, start.name))
     for there, back in ((XK_DOWN, XK_UP), (XK_UP, XK_DOWN)):
         key(there)
