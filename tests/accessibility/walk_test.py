@@ -549,7 +549,7 @@ def walk_page(path, orca, page, program):
             print("%s (%.1f s to set up, %.1f s to walk):\n    %s" % (
                 where, ready - started, time.time() - ready, "\n    ".join(w for _, w in stops)), flush=True)
             judge(stops, where)
-        for group in page["groups"]:
+        for group in page.get("groups", []):
             arrows(program.app, group, tab)
     finally:
         program.close()
